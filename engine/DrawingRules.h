@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+// One rule of the problem generator: both numbers are drawn uniformly from
+// their intervals, and drawn again while the pair fails the rule.
+struct DrawingRule {
+    std::int32_t operation;   // OPERATION_ADDITION or OPERATION_SUBTRACTION
+    std::int32_t range;       // "はんい" item, 0 to 4
+    std::int32_t carryMode;   // "くりあがり" item, 0 to 2
+    std::int32_t upperLow, upperHigh;
+    std::int32_t lowerLow, lowerHigh;
+    bool (*drawAgain)(std::int32_t upper, std::int32_t lower);
+};
+
+inline constexpr std::int32_t RANGE_COUNT = 5;
+inline constexpr std::int32_t CARRY_MODE_COUNT = 3;
+
+// All 2 × 5 × 3 rules, one per operation, range and carry mode.
+std::span<const DrawingRule> DrawingRules();
+
+// The rule for a selection. Indexes outside the radio groups' items are a
+// caller's error; they are clamped to the nearest item, and any operation
+// index other than 1 ("ひきざん") means addition.
+const DrawingRule& DrawingRuleFor(std::int32_t selectedRange, std::int32_t selectedCarry,
+                                  std::int32_t selectedKind);

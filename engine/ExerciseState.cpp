@@ -1,0 +1,26 @@
+#include "ExerciseState.h"
+
+void ResetExerciseState(ExerciseState& state)
+{
+    for (std::size_t column = 0; column < state.TopDigits.size(); ++column) {
+        if (column < state.ExpectedMarks.size()) {
+            state.EnteredMarks[column] = BLANK;
+            state.ExpectedMarks[column] = BLANK;
+            state.CrossedOut[column] = 0;
+        }
+        state.TopDigits[column] = 0;
+        state.BottomDigits[column] = 0;
+        state.EnteredAnswer[column] = 0;
+        state.ExpectedAnswer[column] = 0;
+    }
+}
+
+void SetStartupValues(ExerciseState& state)
+{
+    state.HeldDigit = NO_HELD;
+    ResetExerciseState(state);
+    state.Operation = OPERATION_ADDITION;
+    state.Phase = PHASE_CLOSED;
+    state.ProblemCount = 0;
+    state.FirstTryCount = 0;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// A digit slot that shows nothing.
+inline constexpr std::int32_t BLANK = -1;
+// HeldDigit when no keypad symbol is being carried.
+inline constexpr std::int32_t NO_HELD = -2;
+// HeldDigit while the slash is being carried.
+inline constexpr std::int32_t HELD_SLASH = -1;
+
+inline constexpr std::int32_t OPERATION_ADDITION = 1;
+inline constexpr std::int32_t OPERATION_SUBTRACTION = -1;
+
+// Phase: no problem is open; the main button draws the next one.
+inline constexpr std::int32_t PHASE_CLOSED = 1;
+// Phase: a problem is open and has not been judged wrong yet.
+inline constexpr std::int32_t PHASE_FIRST_TRY = -1;
+// Phase: a problem is open and has been judged wrong at least once.
+inline constexpr std::int32_t PHASE_RETRYING = 0;
+
+// Column rows run from the thousands (index 0) to the units (index 3). The
+// notation rows stop at the tens: nothing is carried into the units column or
+// borrowed from its upper digit.
+using DigitRow = std::array<std::int32_t, 4>;
+using NotationRow = std::array<std::int32_t, 3>;
+
+// Everything the drill knows at run time. There is one for the whole run;
+// the engine and both windows read and write it directly.
+struct ExerciseState {
+    std::int32_t HeldDigit = NO_HELD;
+    std::int32_t Operation = OPERATION_ADDITION;
+    std::int32_t Phase = PHASE_CLOSED;
+    std::int32_t ProblemCount = 0;
+    std::int32_t FirstTryCount = 0;
+    NotationRow ExpectedMarks{BLANK, BLANK, BLANK};
+    NotationRow EnteredMarks{BLANK, BLANK, BLANK};
+    NotationRow CrossedOut{0, 0, 0};
+    DigitRow TopDigits{0, 0, 0, 0};
+    DigitRow BottomDigits{0, 0, 0, 0};
+    DigitRow EnteredAnswer{0, 0, 0, 0};
+    DigitRow ExpectedAnswer{0, 0, 0, 0};
+    // The working directory at start-up with a separator appended (UTF-8);
+    // the help file is looked up there.
+    std::string ProgramDir;
+};
+
+// CrossedOut value of an upper digit the learner has struck through.
+inline constexpr std::int32_t STRUCK = -1;
+
+// Puts every row back to its start value; the scalar fields stay as they are.
+void ResetExerciseState(ExerciseState& state);
+
+// The values the practice window gives the record when it is created, all but
+// ProgramDir, which the window reads from the system.
+void SetStartupValues(ExerciseState& state);

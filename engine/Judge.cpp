@@ -1,0 +1,66 @@
+#include "Judge.h"
+
+namespace {
+
+// An expected BLANK is matched by an empty cell and by a 0 alike: an answer
+// cell nobody touched holds 0, and a leading 0 written by hand is no fault.
+bool slotMatches(std::int32_t expected, std::int32_t entered)
+{
+    return expected < 0 ? entered <= 0 : entered == expected;
+}
+
+bool answerRight(const ExerciseState& state)
+{
+    for (std::size_t column = 0; column < state.ExpectedAnswer.size(); ++column)
+        if (!slotMatches(state.ExpectedAnswer[column], state.EnteredAnswer[column]))
+            return false;
+    return true;
+}
+
+// A carry of 0 counts as no carry: it may be left empty or written as 0.
+bool carryNotationRight(const ExerciseState& state, std::size_t column)
+{
+    const std::int32_t expected = state.ExpectedMarks[column];
+    const std::int32_t entered = state.EnteredMarks[column];
+    return expected <= 0 ? entered <= 0 : entered == expected;
+}
+
+// A column that lent needs its lowered digit written and its upper digit
+// struck through; a needless strike elsewhere is no fault.
+bool lendingNotationRight(const ExerciseState& state, std::size_t column)
+{
+    const std::int32_t expected = state.ExpectedMarks[column];
+    const std::int32_t entered = state.EnteredMarks[column];
+    if (expected < 0)
+        return entered <= 0;
+    return entered == expected && state.CrossedOut[column] == STRUCK;
+}
+
+} // namespace
+
+Judgement JudgeEntries(const ExerciseState& state, std::int32_t selectedKind)
+{
+    const auto columnRight = selectedKind == 1 ? lendingNotationRight : carryNotationRight;
+    bool marksRight = true;
+    for (std::size_t column = 0; column < state.ExpectedMarks.size(); ++column)
+        marksRight = marksRight && columnRight(state, column);
+    return {answerRight(state), marksRight};
+}
+
+void RecordJudgement(ExerciseState& state, bool answerRight)
+{
+    if (!answerRight) {
+        state.Phase = PHASE_RETRYING;
+        return;
+    }
+    if (state.Phase == PHASE_FIRST_TRY)
+        state.FirstTryCount += 1;
+    state.Phase = PHASE_CLOSED;
+}
+
+std::int32_t Score(const ExerciseState& state)
+{
+    if (state.ProblemCount < 1)
+        return 0;
+    return state.FirstTryCount * 100 / state.ProblemCount;
+}

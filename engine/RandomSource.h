@@ -1,0 +1,6 @@
+#pragma once
+
+#include <random>
+
+// The program's one source of random numbers, seeded once at start-up.
+using RandomSource = std::mt19937;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ExerciseState.h"
+
+#include <cstdint>
+
+// Writes the digits of the upper and the lower number into TopDigits and
+// BottomDigits, every slot a digit (leading zeros included).
+void WriteOperands(ExerciseState& state, std::int32_t upper, std::int32_t lower);
+
+// Works out the problem in TopDigits and BottomDigits the way a child does on
+// paper: fills ExpectedAnswer and ExpectedMarks, blanks the leading zeros of
+// all three numbers, clears the notation nobody writes, then counts the
+// problem and opens it.
+void WorkAnswer(ExerciseState& state);
+
+// Sets up one exact problem: resets the rows, writes the operands and works
+// the answer, as drawing that pair at random would.
+void PoseProblem(ExerciseState& state, std::int32_t operation, std::int32_t upper,
+                 std::int32_t lower);

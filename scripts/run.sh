@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the drill and starts it with its pictures, sounds and help file at
+# hand: they are read from the working directory.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/packages.sh"
+"$root/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}"
+
+cmake -S "$root" -B "$root/build/app" -DCMAKE_BUILD_TYPE=Release -DDRILL_BUILD_BENCH=OFF
+cmake --build "$root/build/app" -j "$(nproc)" --target porominka
+cd "$root/assets"
+exec "$root/build/app/app/porominka"
