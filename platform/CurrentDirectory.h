@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The process's working directory as the system reports it, however long,
+// with one "/" appended whatever it ends in (so "/" itself gives "//").
+QString CurrentDirectoryWithSeparator();

@@ -1,0 +1,76 @@
+#include "PictureBox.h"
+
+#include "PictureFile.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent)
+{
+    // The pointer carries numbers onto boxes without a button held, so the
+    // box must hear moves while merely hovered, as the toolkit's did.
+    setMouseTracking(true);
+}
+
+void PictureBox::LoadFromFile(const QString& bareName)
+{
+    showPicture(LoadPictureFile(bareName));
+    fileName_ = bareName;
+}
+
+void PictureBox::SetPicture(const QPixmap& picture)
+{
+    showPicture(picture);
+    fileName_.clear();
+}
+
+void PictureBox::SetAutoSize(bool on)
+{
+    autoSize_ = on;
+    if (autoSize_ && !picture_.isNull())
+        resize(picture_.size());
+}
+
+void PictureBox::showPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    if (autoSize_)
+        resize(picture_.size());
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = true;
+    event->accept();
+}
+
+// The second press of a double click does not start a click of its own: a
+// quick double click counts once, as it did in the toolkit.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !leftPressed_)
+        return;
+    leftPressed_ = false;
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit mouseMoved();
+}

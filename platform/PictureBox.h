@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+// The toolkit's image control: shows one picture from its top-left corner,
+// optionally sizing itself to it, and reports clicks and pointer moves.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // Reads the BMP afresh; on a FileOpenError the box keeps what it showed.
+    void LoadFromFile(const QString& bareName);
+    void SetPicture(const QPixmap& picture);
+    void SetAutoSize(bool on);
+
+    QPixmap Picture() const { return picture_; }
+    QString PictureFileName() const { return fileName_; }
+
+signals:
+    // A left press followed by a left release inside the box.
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void showPicture(const QPixmap& picture);
+
+    QPixmap picture_;
+    QString fileName_;
+    bool autoSize_ = true;
+    bool leftPressed_ = false;
+};

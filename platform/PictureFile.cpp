@@ -1,0 +1,98 @@
+#include "PictureFile.h"
+
+#include "FileOpenError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+
+namespace {
+
+// Offsets into BITMAPFILEHEADER and the info header that follows it.
+constexpr qsizetype fileHeaderSize = 14;
+constexpr qsizetype offBitsAt = 10;
+constexpr qsizetype infoSizeAt = 14;
+constexpr qsizetype coreHeaderSize = 12;
+
+// The compressions whose pixels are laid out row by row, each row padded to
+// four bytes: plain RGB and the bit-field variants.
+constexpr quint32 rowLaidCompressions[] = {0 /* BI_RGB */, 3 /* BI_BITFIELDS */,
+                                           6 /* BI_ALPHABITFIELDS */};
+
+template <class T>
+T readLittle(const QByteArray& bytes, qsizetype at)
+{
+    return qFromLittleEndian<T>(bytes.constData() + at);
+}
+
+struct BmpLayout {
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitCount = 0;
+    quint32 compression = 0;
+    qint64 sizeImage = 0;
+};
+
+// Reads the info header, either the old 12-byte core header (16-bit width,
+// height, planes, bit count) or the 40-byte or longer one (32-bit width and
+// height, planes, bit count, compression, image size). False when the file
+// is too short to hold it.
+bool readLayout(const QByteArray& bytes, BmpLayout& layout)
+{
+    if (bytes.size() < fileHeaderSize + 4)
+        return false;
+    const quint32 infoSize = readLittle<quint32>(bytes, infoSizeAt);
+    if (infoSize == coreHeaderSize) {
+        if (bytes.size() < fileHeaderSize + coreHeaderSize)
+            return false;
+        layout.width = readLittle<quint16>(bytes, 18);
+        layout.height = readLittle<quint16>(bytes, 20);
+        layout.bitCount = readLittle<quint16>(bytes, 24);
+        return true;
+    }
+    if (bytes.size() < fileHeaderSize + 40)
+        return false;
+    layout.width = readLittle<qint32>(bytes, 18);
+    layout.height = std::llabs(readLittle<qint32>(bytes, 22)); // negative: rows top-down
+    layout.bitCount = readLittle<quint16>(bytes, 28);
+    layout.compression = readLittle<quint32>(bytes, 30);
+    layout.sizeImage = readLittle<quint32>(bytes, 34);
+    return true;
+}
+
+// Qt's reader accepts a BMP cut short in its pixel data and leaves the
+// missing rows as whatever memory held; such a picture must not be shown.
+bool bmpIsWhole(const QByteArray& bytes)
+{
+    BmpLayout layout;
+    if (!readLayout(bytes, layout))
+        return false;
+    const qint64 offBits = readLittle<quint32>(bytes, offBitsAt);
+    const bool rowLaid = std::find(std::begin(rowLaidCompressions), std::end(rowLaidCompressions),
+                                   layout.compression)
+        != std::end(rowLaidCompressions);
+    const qint64 rowBytes = (layout.width * layout.bitCount + 31) / 32 * 4;
+    const qint64 pixelBytes = rowLaid ? rowBytes * layout.height : layout.sizeImage;
+    return offBits + pixelBytes <= bytes.size();
+}
+
+} // namespace
+
+QPixmap LoadPictureFile(const QString& bareName)
+{
+    QFile file(QDir::current().absoluteFilePath(bareName));
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileOpenError(bareName);
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("BM") || !bmpIsWhole(bytes))
+        throw FileOpenError(bareName);
+    const QImage image = QImage::fromData(bytes, "BMP");
+    if (image.isNull())
+        throw FileOpenError(bareName);
+    return QPixmap::fromImage(image);
+}

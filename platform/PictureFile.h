@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+// Reads a Windows BMP from the current directory, afresh on every call.
+// Throws FileOpenError(bareName) when the file is missing, unreadable, not a
+// picture, or a BMP whose pixel rows stop short of what its header declares.
+QPixmap LoadPictureFile(const QString& bareName);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// Plays a WAV from the current directory without waiting for it. A new sound
+// cuts off one still playing; a missing file plays the system's default sound
+// instead; nothing here ever throws.
+void PlaySoundFile(const QString& bareName);
+
+// Tests watch which sound was asked for and whether the file was there.
+// The recorder only observes: the sound still plays.
+using SoundRecorder = std::function<void(const QString& bareName, bool fileFound)>;
+void SetSoundRecorder(SoundRecorder recorder);

@@ -1,0 +1,68 @@
+#include "WindowPlacement.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+bool isFramed(const QWidget* window)
+{
+    return window->frameGeometry() != window->geometry();
+}
+
+// A window that may not be resized by hand stays so, at its new size.
+void setClientSize(QWidget* window, const QSize& client)
+{
+    if (window->minimumSize() == window->maximumSize())
+        window->setFixedSize(client);
+    else
+        window->resize(client);
+}
+
+void fitFrame(QWidget* window, const QRect& outer)
+{
+    const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
+    setClientSize(window, outer.size() - frameExtra);
+    window->move(outer.topLeft()); // a window's pos is its frame's
+}
+
+// Waits for the first moment the window is framed, fits it once, and goes.
+class FrameFitter : public QObject {
+public:
+    FrameFitter(QWidget* window, const QRect& outer)
+        : QObject(window)
+        , window_(window)
+        , outer_(outer)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool mayBeFramed = event->type() == QEvent::Show || event->type() == QEvent::Move
+            || event->type() == QEvent::Resize;
+        if (watched == window_ && mayBeFramed && isFramed(window_)) {
+            window_->removeEventFilter(this);
+            fitFrame(window_, outer_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QRect outer_;
+};
+
+} // namespace
+
+void PlaceWindowByOuterGeometry(QWidget* window, const QRect& outer)
+{
+    if (isFramed(window)) {
+        fitFrame(window, outer);
+        return;
+    }
+    setClientSize(window, outer.size());
+    window->move(outer.topLeft());
+    window->installEventFilter(new FrameFitter(window, outer));
+}
