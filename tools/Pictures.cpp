@@ -1,0 +1,172 @@
+#include "Pictures.h"
+
+#include "ArtPalette.h"
+#include "Mascot.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QVector>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QImage paper(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(ArtPalette::ground);
+    return image;
+}
+
+QImage clear(QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// A question mark drawn with a round pen: a hook round `bowlCentre`, a short
+// stem, a gap and a round dot, all in proportion to the hook's radius.
+void paintQuestionMark(QPainter& painter, QPointF bowlCentre, double radius, double pen,
+                       const QColor& colour)
+{
+    const double x = bowlCentre.x();
+    const double stemEnd = bowlCentre.y() + 1.6 * radius;
+    const double dotRadius = 0.62 * pen;
+    const QRectF bowl(x - radius, bowlCentre.y() - radius, 2 * radius, 2 * radius);
+    QPainterPath hook;
+    hook.arcMoveTo(bowl, 160);
+    hook.arcTo(bowl, 160, -220);
+    // The control point lies where the arc's last direction meets the middle
+    // line, so the hook bends smoothly into the upright stem.
+    hook.quadTo({x, bowlCentre.y() + 1.155 * radius}, {x, stemEnd});
+    painter.setPen(QPen(colour, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(hook);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QPointF(x, stemEnd + pen + dotRadius), dotRadius, dotRadius);
+}
+
+// A four-pointed twinkle.
+void paintSparkle(QPainter& painter, QPointF at, double size)
+{
+    const double waist = size * 0.22;
+    QPainterPath star({at.x(), at.y() - size});
+    star.quadTo({at.x() + waist, at.y() - waist}, {at.x() + size, at.y()});
+    star.quadTo({at.x() + waist, at.y() + waist}, {at.x(), at.y() + size});
+    star.quadTo({at.x() - waist, at.y() + waist}, {at.x() - size, at.y()});
+    star.quadTo({at.x() - waist, at.y() - waist}, {at.x(), at.y() - size});
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ArtPalette::sparkle);
+    painter.drawPath(star);
+}
+
+// A small icon in a handful of flat colours, the way a sixteen-colour icon
+// looks: drawn without antialiasing, then stored with just those colours.
+QImage flattened(const QImage& image, const QVector<QColor>& colours)
+{
+    QVector<QRgb> table{qRgba(0, 0, 0, 0)};
+    for (const QColor& colour : colours)
+        table.append(colour.rgb());
+    return image.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
+}
+
+QImage mascotIn(Mascot::Pose pose)
+{
+    QImage image = paper(Pictures::resultSize);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Mascot::paint(painter, pose);
+    return image;
+}
+
+} // namespace
+
+namespace Pictures {
+
+QImage mascot()
+{
+    return mascotIn(Mascot::Pose::Standing);
+}
+
+QImage startup()
+{
+    return mascotIn(Mascot::Pose::Waving);
+}
+
+QImage maru()
+{
+    QImage image = paper(resultSize);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ArtPalette::maru, 9.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(39.5, 42.5), 28.0, 28.0);
+    paintSparkle(painter, {69.0, 12.0}, 8.0);
+    paintSparkle(painter, {76.0, 26.0}, 4.0);
+    return image;
+}
+
+QImage batu()
+{
+    QImage image = paper(resultSize);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ArtPalette::batu, 10.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(17.0, 17.0), QPointF(64.0, 64.0));
+    painter.drawLine(QPointF(64.0, 17.0), QPointF(17.0, 64.0));
+    return image;
+}
+
+QImage hatena()
+{
+    QImage image = paper(resultSize);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ArtPalette::hatenaBack);
+    painter.drawEllipse(QPointF(40.5, 40.5), 36.0, 36.0);
+    paintQuestionMark(painter, {40.5, 27.0}, 15.0, 9.0, ArtPalette::hatena);
+    return image;
+}
+
+QImage icon()
+{
+    QImage image = clear(iconSize);
+    QPainter painter(&image);
+    const QRectF head = Mascot::headBounds();
+    // Without antialiasing the eyes look alike only when they land a whole
+    // number of pixels apart; otherwise one of them seems to wink.
+    const double fit = std::min(iconSize.width() / head.width(), iconSize.height() / head.height());
+    const double scale = std::floor(fit * Mascot::eyeSpacing) / Mascot::eyeSpacing;
+    painter.translate((iconSize.width() - head.width() * scale) / 2,
+                      (iconSize.height() - head.height() * scale) / 2);
+    painter.scale(scale, scale);
+    painter.translate(-head.topLeft());
+    Mascot::paintHead(painter);
+    painter.end();
+    return flattened(image, {ArtPalette::mascotBody, ArtPalette::mascotLine,
+                             ArtPalette::mascotCheek, ArtPalette::mascotMouth,
+                             ArtPalette::mascotTongue, ArtPalette::white});
+}
+
+QImage helpButton()
+{
+    QImage image = clear(helpButtonSize);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath bubble;
+    bubble.addRoundedRect(QRectF(2.0, 1.5, 29.0, 24.5), 9.0, 9.0);
+    QPainterPath tail({7.0, 22.0});
+    tail.lineTo(5.0, 31.5);
+    tail.lineTo(15.0, 24.0);
+    tail.closeSubpath();
+    painter.setPen(QPen(ArtPalette::ink, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(ArtPalette::white);
+    painter.drawPath(bubble.united(tail));
+    paintQuestionMark(painter, {16.5, 9.8}, 4.5, 3.2, ArtPalette::hatena);
+    return image;
+}
+
+} // namespace Pictures

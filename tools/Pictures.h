@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+
+// The larger pictures: the mascot, the three judgement pictures and the
+// program's own icon and help button.
+namespace Pictures {
+
+inline constexpr QSize resultSize{81, 81};
+inline constexpr QSize iconSize{32, 32};
+inline constexpr QSize helpButtonSize{33, 33};
+
+QImage mascot();
+// The mascot waving hello, shown before the first problem.
+QImage startup();
+// Right: a big red circle.
+QImage maru();
+// Wrong: a big blue cross.
+QImage batu();
+// The answer is right but the small numbers above it are not.
+QImage hatena();
+// The mascot's head in a few flat colours, with a transparent surround.
+QImage icon();
+// A speech bubble with a question mark, with a transparent surround.
+QImage helpButton();
+
+} // namespace Pictures
