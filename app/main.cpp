@@ -1,0 +1,26 @@
+#include "ApplicationHelp.h"
+#include "ApplicationTitle.h"
+#include "ExerciseState.h"
+#include "RandomSource.h"
+#include "TForm1.h"
+#include "TForm2.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    SetApplicationHelpFile(QStringLiteral("zumirano.hlp"));
+
+    ExerciseState state;
+    RandomSource random;
+    TForm1 form1(state, random);
+    form1.show();
+    TForm2 form2(state);
+    form1.SetModelAnswerWindow(&form2);
+
+    // Closing the practice window ends the program; the model-answer window
+    // and the help viewer do not keep it alive.
+    return application.exec();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ExerciseState.h"
+
+#include <QWidget>
+
+#include <array>
+
+class Panel;
+class PictureBox;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+
+// "おてほん": the worked model answer of the problem on screen, with the
+// carried digits or the lowered upper digits in blue above the sum. It only
+// reads the exercise state; it shows nothing of what the child entered.
+class TForm2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm2(const ExerciseState& state, QWidget* parent = nullptr);
+
+    Panel* Panel1;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    QLineEdit* Edit5;
+    QLineEdit* Edit6;
+    QLineEdit* Edit7;
+    PictureBox* Image1;
+    PictureBox* Image2;
+    PictureBox* Image3;
+    PictureBox* Image4;
+    PictureBox* Image5;
+    PictureBox* Image6;
+    PictureBox* Image7;
+    PictureBox* Image8;
+    PictureBox* Image9;
+    QFrame* Shape1;
+    QPushButton* Button1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void Button1Click();
+
+    const ExerciseState& state_;
+    std::array<QLineEdit*, 3> notationCells_{};
+    std::array<QLineEdit*, 4> answerCells_{};
+    std::array<PictureBox*, 4> upperDigits_{};
+    std::array<PictureBox*, 4> lowerDigits_{};
+};

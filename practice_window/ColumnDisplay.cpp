@@ -1,0 +1,40 @@
+#include "TForm1.h"
+
+#include "DigitTables.h"
+#include "EntryCell.h"
+#include "PictureBox.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// Shows each digit of a number in its column's picture; the places of blank
+// leading slots stay empty.
+void showNumber(const std::array<PictureBox*, 4>& pictures, const DigitRow& digits)
+{
+    for (std::size_t column = 0; column < pictures.size(); ++column) {
+        if (digits[column] < 0)
+            continue;
+        pictures[column]->LoadFromFile(DigitPictureFile(digits[column]));
+        pictures[column]->show();
+    }
+}
+
+} // namespace
+
+void TForm1::PresentProblem()
+{
+    for (PictureBox* picture : {Image1, Image2, Image3, Image4, Image6, Image7, Image8, Image9})
+        picture->hide();
+    for (EntryCell* cell : {Edit9, Edit10, Edit11, Edit12, Edit14, Edit15, Edit16})
+        cell->show();
+    Image10->LoadFromFile(QStringLiteral("mascot.bmp"));
+    Image5->LoadFromFile(state_.Operation == OPERATION_ADDITION ? QStringLiteral("plus.bmp")
+                                                                : QStringLiteral("minus.bmp"));
+    Image5->show();
+    showNumber(upperDigits_, state_.TopDigits);
+    showNumber(lowerDigits_, state_.BottomDigits);
+    for (QLineEdit* line : std::initializer_list<QLineEdit*>{
+             Edit8, Edit9, Edit10, Edit11, Edit12, Edit13, Edit14, Edit15, Edit16})
+        line->clear();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+
+class QButtonGroup;
+
+// A framed, captioned group of radio items of which exactly one is selected.
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(const QString& caption, const QStringList& items, int columns,
+               QWidget* parent = nullptr);
+
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+private:
+    QButtonGroup* buttons_;
+};

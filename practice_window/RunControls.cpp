@@ -1,0 +1,112 @@
+#include "TForm1.h"
+
+#include "ApplicationHelp.h"
+#include "EventGuard.h"
+#include "Judge.h"
+#include "JudgeOutcome.h"
+#include "NewProblem.h"
+#include "PictureBox.h"
+#include "RadioGroup.h"
+#include "SoundPlayer.h"
+#include "SpeedButton.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+void TForm1::WireRunControls()
+{
+    connect(SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
+    connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
+    connect(SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
+}
+
+// One button starts, judges and moves on; what it does next follows the
+// phase alone, never its caption.
+void TForm1::SpeedButton1Click()
+{
+    RunGuarded([&] {
+        if (state_.Phase >= PHASE_CLOSED)
+            NextProblem();
+        else
+            JudgeProblem();
+    });
+}
+
+void TForm1::NextProblem()
+{
+    ShowModelAnswerWindow(false);
+    NewProblem(state_, RadioGroup1->ItemIndex(), RadioGroup2->ItemIndex(), RadioGroup3->ItemIndex(), random_);
+    PresentProblem();
+    state_.Phase = PHASE_FIRST_TRY;
+    SpeedButton1->setText(QStringLiteral("はんてい"));
+}
+
+void TForm1::JudgeProblem()
+{
+    // The notation is judged by the operation selected now.
+    const Judgement judgement = JudgeEntries(state_, RadioGroup3->ItemIndex());
+    const OutcomePresentation& outcome = PresentationFor(judgement);
+    Edit8->setText(QString::fromUtf8(outcome.answerMessage));
+    Edit13->setText(QString::fromUtf8(outcome.notationMessage));
+    // Should the result picture fail to load, nothing after it happens: the
+    // judgement is not recorded and the same entries can be judged again.
+    Image10->LoadFromFile(QString::fromLatin1(outcome.pictureFile));
+    PlaySoundFile(QString::fromLatin1(outcome.soundFile));
+    RecordJudgement(state_, judgement.AnswerRight);
+    if (judgement.AnswerRight) {
+        SpeedButton1->setText(QStringLiteral("つぎをやる"));
+        ShowCounts();
+    }
+}
+
+void TForm1::ShowCounts()
+{
+    Edit17->setText(QString::number(state_.ProblemCount));
+    Edit18->setText(QString::number(Score(state_)));
+}
+
+void TForm1::Button12Click()
+{
+    RunGuarded([&] {
+        ShowModelAnswerWindow(false);
+        state_.Phase = PHASE_CLOSED;
+        state_.ProblemCount = 0;
+        state_.FirstTryCount = 0;
+        NewProblem(state_, RadioGroup1->ItemIndex(), RadioGroup2->ItemIndex(), RadioGroup3->ItemIndex(), random_);
+        PresentProblem();
+        state_.Phase = PHASE_FIRST_TRY;
+        SpeedButton1->setText(QStringLiteral("はんてい"));
+        Edit17->clear();
+        Edit18->clear();
+    });
+}
+
+void TForm1::Button14Click()
+{
+    RunGuarded([&] {
+        // Before the first problem there is nothing to show and no score to
+        // give, so the button changes nothing.
+        if (state_.ProblemCount < 1)
+            return;
+        state_.Phase = PHASE_CLOSED;
+        ShowCounts();
+        SpeedButton1->setText(QStringLiteral("つぎをやる"));
+        ShowModelAnswerWindow(true);
+    });
+}
+
+void TForm1::SpeedButton2Click()
+{
+    RunGuarded([&] {
+        SetApplicationHelpFile(QString::fromStdString(state_.ProgramDir) + QStringLiteral("zumirano.hlp"));
+        ShowHelpContents();
+    });
+}
+
+void TForm1::ShowModelAnswerWindow(bool visible)
+{
+    if (Form2)
+        Form2->setVisible(visible);
+}

@@ -1,0 +1,26 @@
+#include "SpeedButton.h"
+
+#include <QPainter>
+
+SpeedButton::SpeedButton(QWidget* parent)
+    : QPushButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAutoDefault(false);
+}
+
+void SpeedButton::SetGlyph(const QPixmap& glyph)
+{
+    glyph_ = glyph;
+    update();
+}
+
+void SpeedButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    if (glyph_.isNull())
+        return;
+    QPainter painter(this);
+    const int shift = isDown() ? 1 : 0;
+    painter.drawPixmap(shift, (height() - glyph_.height()) / 2 + shift, glyph_);
+}

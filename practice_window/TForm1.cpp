@@ -1,0 +1,278 @@
+#include "TForm1.h"
+
+#include "CurrentDirectory.h"
+#include "EntryCell.h"
+#include "EventGuard.h"
+#include "KeypadKey.h"
+#include "Panel.h"
+#include "PictureBox.h"
+#include "RadioGroup.h"
+#include "SpeedButton.h"
+#include "ToolkitFonts.h"
+#include "WindowPlacement.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <chrono>
+
+namespace {
+
+// The four columns of the sum, thousands to units, 45 pixels apart.
+constexpr std::array<int, 4> columnLeft{51, 96, 141, 186};
+constexpr QSize cellSize(41, 35);
+constexpr int notationTop = 45;
+constexpr int upperTop = 83;
+constexpr int lowerTop = 122;
+constexpr int answerTop = 173;
+
+const std::array<QString, 4> columnName{
+    QStringLiteral("せんのくらい"), QStringLiteral("ひゃくのくらい"),
+    QStringLiteral("じゅうのくらい"), QStringLiteral("いちのくらい")};
+
+const QColor blue(0, 0, 255);
+const QColor red(255, 0, 0);
+const QColor olive(128, 128, 0);
+
+// Gives a control its name, place and spoken name; no child hands a mouse
+// event on to the panel or window behind it, where a move would let go of
+// the symbol the child is carrying.
+template <class Control>
+Control* place(Control* control, const char* name, QRect geometry, const QString& spokenName)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    control->setAccessibleName(spokenName);
+    control->setAttribute(Qt::WA_NoMousePropagation);
+    return control;
+}
+
+void setTextColour(QWidget* control, const QColor& colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    control->setPalette(palette);
+}
+
+QLineEdit* readOnlyBox(QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setReadOnly(true);
+    return box;
+}
+
+PictureBox* digitPicture(QWidget* parent, const char* name, QPoint topLeft, const QString& spokenName)
+{
+    auto* picture = place(new PictureBox(parent), name, QRect(topLeft, cellSize), spokenName);
+    picture->SetPicture(QPixmap(QStringLiteral(":/art/placeholder.png")));
+    return picture;
+}
+
+} // namespace
+
+TForm1::TForm1(ExerciseState& state, RandomSource& random, QWidget* parent)
+    : QWidget(parent)
+    , state_(state)
+    , random_(random)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ぽろみんか　Ver.1.10"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    setFont(ProportionalGothicFont(12));
+    setMouseTracking(true);
+    PlaceWindowByOuterGeometry(this, QRect(33, 15, 645, 352));
+
+    BuildProblemPanel();
+    BuildKeypadPanel();
+    BuildCounterPanel();
+    BuildSettingsPanel();
+    WireDigitEntry();
+    WireRunControls();
+    SetTabOrder();
+    FormCreate();
+}
+
+void TForm1::BuildProblemPanel()
+{
+    Panel1 = place(new Panel(this), "Panel1", QRect(280, 8, 345, 249), QStringLiteral("もんだい"));
+    Panel1->setMouseTracking(true);
+
+    const QFont cellFont = FixedGothicFont(27, true);
+    const char* notationNames[] = {"Edit14", "Edit15", "Edit16"};
+    const char* answerNames[] = {"Edit9", "Edit10", "Edit11", "Edit12"};
+    const char* upperNames[] = {"Image1", "Image2", "Image3", "Image4"};
+    const char* lowerNames[] = {"Image6", "Image7", "Image8", "Image9"};
+    for (int column = 0; column < 4; ++column) {
+        const int left = columnLeft[column];
+        if (column < 3) {
+            auto* cell = place(new EntryCell(Panel1), notationNames[column],
+                               QRect(QPoint(left, notationTop), cellSize),
+                               QStringLiteral("うえの メモ（%1）").arg(columnName[column]));
+            cell->setFont(cellFont);
+            setTextColour(cell, blue);
+            notationCells_[column] = cell;
+        }
+        upperDigits_[column] = digitPicture(Panel1, upperNames[column], QPoint(left, upperTop),
+                                            QStringLiteral("うえの かず（%1）").arg(columnName[column]));
+        lowerDigits_[column] = digitPicture(Panel1, lowerNames[column], QPoint(left, lowerTop),
+                                            QStringLiteral("したの かず（%1）").arg(columnName[column]));
+        auto* answer = place(new EntryCell(Panel1), answerNames[column],
+                             QRect(QPoint(left, answerTop), cellSize),
+                             QStringLiteral("こたえ（%1）").arg(columnName[column]));
+        answer->setFont(cellFont);
+        answerCells_[column] = answer;
+    }
+    std::tie(Edit14, Edit15, Edit16) = std::tuple(notationCells_[0], notationCells_[1], notationCells_[2]);
+    std::tie(Edit9, Edit10, Edit11, Edit12) = std::tuple(answerCells_[0], answerCells_[1], answerCells_[2], answerCells_[3]);
+    std::tie(Image1, Image2, Image3, Image4) = std::tuple(upperDigits_[0], upperDigits_[1], upperDigits_[2], upperDigits_[3]);
+    std::tie(Image6, Image7, Image8, Image9) = std::tuple(lowerDigits_[0], lowerDigits_[1], lowerDigits_[2], lowerDigits_[3]);
+    // Only the upper digits that can be struck follow the pointer.
+    for (int column = 0; column < 3; ++column)
+        upperDigits_[column]->setMouseTracking(true);
+
+    Image5 = digitPicture(Panel1, "Image5", QPoint(6, lowerTop), QStringLiteral("きごう"));
+
+    Shape1 = place(new QFrame(Panel1), "Shape1", QRect(6, 160, 227, 4), QStringLiteral("せん"));
+    Shape1->setAutoFillBackground(true);
+    Shape1->setBackgroundRole(QPalette::Window);
+    QPalette black = Shape1->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Shape1->setPalette(black);
+
+    Edit8 = place(readOnlyBox(Panel1), "Edit8", QRect(192, 8, 145, 20), QStringLiteral("こたえの メッセージ"));
+    Edit13 = place(readOnlyBox(Panel1), "Edit13", QRect(192, 40, 145, 20), QStringLiteral("うえの メモの メッセージ"));
+    // The message lines are read, not visited: Tab passes them by.
+    Edit8->setFocusPolicy(Qt::ClickFocus);
+    Edit13->setFocusPolicy(Qt::ClickFocus);
+
+    Image10 = place(new PictureBox(Panel1), "Image10", QRect(248, 72, 81, 81), QStringLiteral("けっかの え"));
+    Image10->SetAutoSize(false);
+    Image10->SetPicture(QPixmap(QStringLiteral(":/art/startup.png")));
+
+    Button14 = place(new QPushButton(QStringLiteral("せいかいを見る"), Panel1), "Button14",
+                     QRect(240, 168, 97, 25), QStringLiteral("せいかいを見る"));
+    Button14->setAutoDefault(true);
+
+    SpeedButton1 = place(new SpeedButton(Panel1), "SpeedButton1", QRect(240, 200, 97, 41),
+                         QStringLiteral("はじめる・はんてい・つぎをやる"));
+    SpeedButton1->setFont(FixedGothicFont(17));
+}
+
+void TForm1::BuildKeypadPanel()
+{
+    Panel2 = place(new Panel(this), "Panel2", QRect(259, 272, 366, 41), QStringLiteral("すうじの キー"));
+    Panel2->setMouseTracking(true);
+
+    struct KeyDescription {
+        KeypadKey* TForm1::*member;
+        const char* name;
+        int left;
+        char16_t caption;
+        std::int32_t symbol;
+    };
+    // "０" to "９" stand 32 pixels apart; the slash stands a little apart.
+    const KeyDescription keys[] = {
+        {&TForm1::Button10, "Button10", 6, u'０', 0},   {&TForm1::Button1, "Button1", 38, u'１', 1},
+        {&TForm1::Button2, "Button2", 70, u'２', 2},    {&TForm1::Button3, "Button3", 102, u'３', 3},
+        {&TForm1::Button4, "Button4", 134, u'４', 4},   {&TForm1::Button5, "Button5", 166, u'５', 5},
+        {&TForm1::Button6, "Button6", 198, u'６', 6},   {&TForm1::Button7, "Button7", 230, u'７', 7},
+        {&TForm1::Button8, "Button8", 262, u'８', 8},   {&TForm1::Button9, "Button9", 294, u'９', 9},
+        {&TForm1::Button11, "Button11", 334, u'／', HELD_SLASH},
+    };
+    const QFont keyFont = FixedGothicFont(16, true);
+    for (const KeyDescription& key : keys) {
+        const QString caption(QChar(key.caption));
+        auto* button = place(new KeypadKey(caption, Panel2), key.name, QRect(key.left, 6, 27, 27),
+                             key.symbol == HELD_SLASH ? QStringLiteral("ななめせん ／")
+                                                      : QStringLiteral("すうじ %1").arg(caption));
+        button->setFont(keyFont);
+        button->setAutoDefault(true);
+        if (key.symbol == HELD_SLASH)
+            setTextColour(button, olive);
+        this->*key.member = button;
+        const std::int32_t symbol = key.symbol;
+        connect(button, &KeypadKey::pressed, this, [this, symbol] { PickUpSymbol(symbol); });
+    }
+    // Enter activates the default key, which has nothing to do on a click.
+    Button2->setDefault(true);
+}
+
+void TForm1::BuildCounterPanel()
+{
+    Panel3 = place(new Panel(this), "Panel3", QRect(179, 8, 94, 249), QStringLiteral("せいせき"));
+
+    Edit17 = place(readOnlyBox(Panel3), "Edit17", QRect(6, 8, 49, 25), QStringLiteral("もんだいの かず"));
+    Edit17->setFont(FixedGothicFont(17, true));
+    Label1 = place(new QLabel(QStringLiteral("もん"), Panel3), "Label1", QRect(64, 24, 22, 12), QStringLiteral("もん"));
+    Edit18 = place(readOnlyBox(Panel3), "Edit18", QRect(6, 40, 49, 25), QStringLiteral("てんすう"));
+    Edit18->setFont(FixedGothicFont(17, true));
+    setTextColour(Edit18, red);
+    Label2 = place(new QLabel(QStringLiteral("てん"), Panel3), "Label2", QRect(64, 56, 23, 12), QStringLiteral("てん"));
+
+    Button12 = place(new QPushButton(QStringLiteral("はじめから"), Panel3), "Button12",
+                     QRect(8, 88, 81, 25), QStringLiteral("はじめから"));
+    Button12->setAutoDefault(true);
+    SpeedButton2 = place(new SpeedButton(Panel3), "SpeedButton2", QRect(24, 136, 40, 41), QStringLiteral("ヘルプ"));
+    SpeedButton2->SetGlyph(QPixmap(QStringLiteral(":/art/help_button.png")));
+    Button13 = place(new QPushButton(QStringLiteral("おしまい"), Panel3), "Button13",
+                     QRect(8, 200, 81, 36), QStringLiteral("おしまい"));
+    Button13->setAutoDefault(true);
+}
+
+void TForm1::BuildSettingsPanel()
+{
+    Panel4 = place(new Panel(this), "Panel4", QRect(6, 6, 171, 307), QStringLiteral("せってい"));
+
+    RadioGroup1 = place(new RadioGroup(QStringLiteral("はんい"),
+                                       {QStringLiteral("１０までつかう"), QStringLiteral("２０までつかう"),
+                                        QStringLiteral("１００までつかう"), QStringLiteral("１０００までつかう"),
+                                        QStringLiteral("９９９９までつかう")},
+                                       1, Panel4),
+                        "RadioGroup1", QRect(10, 6, 151, 131), QStringLiteral("はんい"));
+    RadioGroup2 = place(new RadioGroup(QStringLiteral("くりあがり"),
+                                       {QStringLiteral("くりあがり（さがり）なし"),
+                                        QStringLiteral("くりあがり（さがり）あり"), QStringLiteral("いろいろ")},
+                                       1, Panel4),
+                        "RadioGroup2", QRect(10, 146, 151, 87), QStringLiteral("くりあがり"));
+    RadioGroup3 = place(new RadioGroup(QStringLiteral("しゅるい"),
+                                       {QStringLiteral("たしざん"), QStringLiteral("ひきざん")}, 2, Panel4),
+                        "RadioGroup3", QRect(10, 240, 151, 57), QStringLiteral("しゅるい"));
+}
+
+// Within each panel the Tab key follows the order the child is used to, the
+// answer from the units leftwards first; the panels follow one another.
+void TForm1::SetTabOrder()
+{
+    QWidget* const chain[] = {
+        Edit12, Edit11, Edit10, Edit9, Edit16, Edit15, Edit14, Edit8, Edit13, Button14,
+        Button1, Button2, Button3, Button4, Button5, Button6, Button7, Button8, Button9, Button10, Button11,
+        Edit17, Button13, Button12, Edit18,
+        RadioGroup1, RadioGroup2, RadioGroup3,
+    };
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TForm1::FormCreate()
+{
+    for (PictureBox* picture : {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9})
+        picture->hide();
+    for (EntryCell* cell : {Edit9, Edit10, Edit11, Edit12, Edit14, Edit15, Edit16})
+        cell->hide();
+    SetStartupValues(state_);
+    SpeedButton1->setText(QStringLiteral("はじめる"));
+    state_.ProgramDir = CurrentDirectoryWithSeparator().toStdString();
+    random_.seed(static_cast<RandomSource::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    Button12->setToolTip(QStringLiteral("１もんめにします"));
+    SpeedButton2->setToolTip(QStringLiteral("ヘルプを見ます"));
+}
+
+void TForm1::Button13Click()
+{
+    close();
+}
