@@ -147,7 +147,8 @@ TEST_F(RunTrouble, MissingSoundsDoNotStopTheRun)
     EXPECT_TRUE(errorBoxes.empty());
 }
 
-// Closing the practice window ends the program, even with "おてほん" open.
+// Closing the practice window ends the program, even with "おてほん" and the
+// help open.
 class ProgramEnd : public DrillWindows {
 protected:
     void endWith(const std::function<void()>& gesture);
@@ -157,7 +158,9 @@ void ProgramEnd::endWith(const std::function<void()>& gesture)
 {
     click(form.SpeedButton1);
     click(form.Button14);
+    click(form.SpeedButton2);
     ASSERT_TRUE(form2.isVisible());
+    ASSERT_TRUE(ApplicationHelpViewer()->isVisible());
 
     // The program ends when the event loop does; a second's grace catches a
     // window that keeps it running.
