@@ -1,11 +1,13 @@
 #include "SoundPlayer.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 
 namespace {
@@ -24,8 +26,31 @@ QHash<QString, QPointer<QSoundEffect>>& effects()
     return cache;
 }
 
+// Qt 6.4's sample cache can hang the program at exit when a sound file is
+// still being read by its loading thread (the cache's destructor holds the
+// lock that thread needs). So, as the application goes down, an effect still
+// loading is given the moment it needs to finish.
+void finishLoading()
+{
+    const QDeadlineTimer deadline(2000);
+    for (const QPointer<QSoundEffect>& effect : std::as_const(effects())) {
+        while (effect && effect->status() == QSoundEffect::Loading && !deadline.hasExpired()) {
+            // Word that the file is read comes as a queued call to the
+            // effect's own helper objects.
+            for (QObject* helper : effect->children())
+                QCoreApplication::sendPostedEvents(helper, QEvent::MetaCall);
+            QThread::msleep(1);
+        }
+    }
+}
+
 QSoundEffect* effectFor(const QString& path)
 {
+    static bool exitGuarded = false;
+    if (!exitGuarded) {
+        qAddPostRoutine(finishLoading);
+        exitGuarded = true;
+    }
     QPointer<QSoundEffect>& effect = effects()[path];
     if (!effect) {
         effect = new QSoundEffect(QCoreApplication::instance());

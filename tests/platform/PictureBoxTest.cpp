@@ -4,6 +4,7 @@
 #include "QtPrinting.h"
 #include "ScratchAssetDirectory.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ TEST(PictureBoxLoading, AutoSizesToEachPictureAndKeepsTheLastAfterAFailure)
     box.LoadFromFile("n1.bmp");
     for (const QString& bad : {QStringLiteral("broken.bmp"), QStringLiteral("absent.bmp")}) {
         EXPECT_THROW(box.LoadFromFile(bad), FileOpenError) << bad.toStdString();
-        EXPECT_EQ(box.PictureFileName(), "n1.bmp");
+        EXPECT_EQ(box.PictureFileName(), QStringLiteral("n1.bmp"));
         EXPECT_EQ(box.size(), QSize(41, 35));
         EXPECT_EQ(box.Picture().size(), QSize(41, 35));
     }
@@ -39,19 +40,20 @@ TEST(PictureBoxLoading, AutoSizesToEachPictureAndKeepsTheLastAfterAFailure)
 TEST(PictureBoxLoading, WithoutAutoSizeKeepsItsOwnSizeAndPaintsFromTheCorner)
 {
     QWidget top;
-    top.resize(200, 200);
-    top.setStyleSheet("background: black");
     auto* box = new PictureBox(&top);
     box->SetAutoSize(false);
     box->setGeometry(10, 10, 30, 20);
-    QPixmap white(41, 35);
-    white.fill(Qt::white);
-    box->SetPicture(white);
+    // Only the part the box can show from its top-left corner is white.
+    QPixmap picture(41, 35);
+    picture.fill(Qt::blue);
+    QPainter(&picture).fillRect(0, 0, 30, 20, Qt::white);
+    box->SetPicture(picture);
     EXPECT_EQ(box->size(), QSize(30, 20));
-    EXPECT_TRUE(box->PictureFileName().isEmpty());
+    EXPECT_EQ(box->PictureFileName(), QString());
 
     const QImage shown = box->grab().toImage();
-    EXPECT_EQ(shown.size(), QSize(30, 20));
+    ASSERT_EQ(shown.size(), QSize(30, 20));
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::white));
     EXPECT_EQ(shown.pixelColor(29, 19), QColor(Qt::white));
 }
 
