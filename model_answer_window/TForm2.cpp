@@ -1,5 +1,6 @@
 #include "TForm2.h"
 
+#include "ControlPlacement.h"
 #include "DigitTables.h"
 #include "EventGuard.h"
 #include "Panel.h"
@@ -17,43 +18,18 @@ namespace {
 // The sum stands 16 pixels right of and 40 pixels above the practice
 // window's, with the answer just under the rule line.
 constexpr std::array<int, 4> columnLeft{67, 112, 157, 202};
-constexpr QSize cellSize(41, 35);
 constexpr int notationTop = 5;
 constexpr int upperTop = 43;
 constexpr int lowerTop = 82;
 constexpr int answerTop = 126;
 
-const std::array<QString, 4> columnName{
-    QStringLiteral("せんのくらい"), QStringLiteral("ひゃくのくらい"),
-    QStringLiteral("じゅうのくらい"), QStringLiteral("いちのくらい")};
-
-template <class Control>
-Control* place(Control* control, const QString& name, QRect geometry, const QString& spokenName)
+QLineEdit* digitCell(QWidget* parent, const QString& name, QPoint topLeft, const QString& spokenName)
 {
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    control->setAccessibleName(spokenName);
-    return control;
-}
-
-QLineEdit* digitCell(QWidget* parent, const QString& name, QPoint topLeft, const QColor& colour,
-                     const QString& spokenName)
-{
-    auto* cell = place(new QLineEdit(parent), name, QRect(topLeft, cellSize), spokenName);
+    auto* cell = PlaceControl(new QLineEdit(parent), name, QRect(topLeft, CELL_SIZE), spokenName);
     cell->setReadOnly(true);
     cell->setFocusPolicy(Qt::ClickFocus);
     cell->setFont(FixedGothicFont(27, true));
-    QPalette palette = cell->palette();
-    palette.setColor(QPalette::Text, colour);
-    cell->setPalette(palette);
     return cell;
-}
-
-PictureBox* digitPicture(QWidget* parent, const QString& name, QPoint topLeft, const QString& spokenName)
-{
-    auto* picture = place(new PictureBox(parent), name, QRect(topLeft, cellSize), spokenName);
-    picture->SetPicture(QPixmap(QStringLiteral(":/art/placeholder.png")));
-    return picture;
 }
 
 void loadAndShow(PictureBox* picture, const QString& file)
@@ -77,35 +53,30 @@ TForm2::TForm2(const ExerciseState& state, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     PlaceWindowByOuterGeometry(this, QRect(-4, 54, 313, 257));
 
-    Panel1 = place(new Panel(this), QStringLiteral("Panel1"), QRect(8, 8, 289, 209), QStringLiteral("おてほん"));
+    Panel1 = PlaceControl(new Panel(this), QStringLiteral("Panel1"), QRect(8, 8, 289, 209), QStringLiteral("おてほん"));
     for (int column = 0; column < 4; ++column) {
         const int left = columnLeft[column];
-        if (column < 3)
-            notationCells_[column] = digitCell(Panel1, QStringLiteral("Edit%1").arg(column + 1),
-                                               QPoint(left, notationTop), QColor(0, 0, 255),
-                                               QStringLiteral("うえの メモ（%1）").arg(columnName[column]));
+        if (column < 3) {
+            notationCells_[column] = digitCell(Panel1, QStringLiteral("Edit%1").arg(column + 1), QPoint(left, notationTop),
+                                               QStringLiteral("うえの メモ（%1）").arg(ColumnNames()[column]));
+            SetTextColour(notationCells_[column], QColor(0, 0, 255));
+        }
         answerCells_[column] = digitCell(Panel1, QStringLiteral("Edit%1").arg(column + 4), QPoint(left, answerTop),
-                                         palette().color(QPalette::WindowText),
-                                         QStringLiteral("こたえ（%1）").arg(columnName[column]));
-        upperDigits_[column] = digitPicture(Panel1, QStringLiteral("Image%1").arg(column + 1), QPoint(left, upperTop),
-                                            QStringLiteral("うえの かず（%1）").arg(columnName[column]));
-        lowerDigits_[column] = digitPicture(Panel1, QStringLiteral("Image%1").arg(column + 6), QPoint(left, lowerTop),
-                                            QStringLiteral("したの かず（%1）").arg(columnName[column]));
+                                         QStringLiteral("こたえ（%1）").arg(ColumnNames()[column]));
+        upperDigits_[column] = MakeDigitPicture(Panel1, QStringLiteral("Image%1").arg(column + 1), QPoint(left, upperTop),
+                                            QStringLiteral("うえの かず（%1）").arg(ColumnNames()[column]));
+        lowerDigits_[column] = MakeDigitPicture(Panel1, QStringLiteral("Image%1").arg(column + 6), QPoint(left, lowerTop),
+                                            QStringLiteral("したの かず（%1）").arg(ColumnNames()[column]));
     }
     std::tie(Edit1, Edit2, Edit3) = std::tuple(notationCells_[0], notationCells_[1], notationCells_[2]);
     std::tie(Edit4, Edit5, Edit6, Edit7) = std::tuple(answerCells_[0], answerCells_[1], answerCells_[2], answerCells_[3]);
     std::tie(Image1, Image2, Image3, Image4) = std::tuple(upperDigits_[0], upperDigits_[1], upperDigits_[2], upperDigits_[3]);
     std::tie(Image6, Image7, Image8, Image9) = std::tuple(lowerDigits_[0], lowerDigits_[1], lowerDigits_[2], lowerDigits_[3]);
-    Image5 = digitPicture(Panel1, QStringLiteral("Image5"), QPoint(22, lowerTop), QStringLiteral("きごう"));
+    Image5 = MakeDigitPicture(Panel1, QStringLiteral("Image5"), QPoint(22, lowerTop), QStringLiteral("きごう"));
 
-    Shape1 = place(new QFrame(Panel1), QStringLiteral("Shape1"), QRect(22, 120, 227, 4), QStringLiteral("せん"));
-    Shape1->setAutoFillBackground(true);
-    Shape1->setBackgroundRole(QPalette::Window);
-    QPalette black = Shape1->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    Shape1->setPalette(black);
+    Shape1 = MakeRuleLine(Panel1, QPoint(22, 120));
 
-    Button1 = place(new QPushButton(QStringLiteral("もどる"), Panel1), QStringLiteral("Button1"),
+    Button1 = PlaceControl(new QPushButton(QStringLiteral("もどる"), Panel1), QStringLiteral("Button1"),
                     QRect(88, 176, 97, 25), QStringLiteral("もどる"));
     Button1->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);

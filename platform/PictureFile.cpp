@@ -72,6 +72,10 @@ bool bmpIsWhole(const QByteArray& bytes)
     BmpLayout layout;
     if (!readLayout(bytes, layout))
         return false;
+    // Dimensions no real picture has would overflow the size sums below.
+    constexpr qint64 largestSide = 1 << 16;
+    if (layout.width <= 0 || layout.width > largestSide || layout.height == 0 || layout.height > largestSide)
+        return false;
     const qint64 offBits = readLittle<quint32>(bytes, offBitsAt);
     const bool rowLaid = std::find(std::begin(rowLaidCompressions), std::end(rowLaidCompressions),
                                    layout.compression)

@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "ControlPlacement.h"
 #include "CurrentDirectory.h"
 #include "EntryCell.h"
 #include "EventGuard.h"
@@ -22,54 +23,20 @@ namespace {
 
 // The four columns of the sum, thousands to units, 45 pixels apart.
 constexpr std::array<int, 4> columnLeft{51, 96, 141, 186};
-constexpr QSize cellSize(41, 35);
 constexpr int notationTop = 45;
 constexpr int upperTop = 83;
 constexpr int lowerTop = 122;
 constexpr int answerTop = 173;
 
-const std::array<QString, 4> columnName{
-    QStringLiteral("せんのくらい"), QStringLiteral("ひゃくのくらい"),
-    QStringLiteral("じゅうのくらい"), QStringLiteral("いちのくらい")};
-
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
 const QColor olive(128, 128, 0);
-
-// Gives a control its name, place and spoken name; no child hands a mouse
-// event on to the panel or window behind it, where a move would let go of
-// the symbol the child is carrying.
-template <class Control>
-Control* place(Control* control, const char* name, QRect geometry, const QString& spokenName)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    control->setAccessibleName(spokenName);
-    control->setAttribute(Qt::WA_NoMousePropagation);
-    return control;
-}
-
-void setTextColour(QWidget* control, const QColor& colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    control->setPalette(palette);
-}
 
 QLineEdit* readOnlyBox(QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
     box->setReadOnly(true);
     return box;
-}
-
-PictureBox* digitPicture(QWidget* parent, const char* name, QPoint topLeft, const QString& spokenName)
-{
-    auto* picture = place(new PictureBox(parent), name, QRect(topLeft, cellSize), spokenName);
-    picture->SetPicture(QPixmap(QStringLiteral(":/art/placeholder.png")));
-    return picture;
 }
 
 } // namespace
@@ -90,6 +57,10 @@ TForm1::TForm1(ExerciseState& state, RandomSource& random, QWidget* parent)
     BuildKeypadPanel();
     BuildCounterPanel();
     BuildSettingsPanel();
+    // No control hands a mouse event on to the panel or window behind it,
+    // where a move would let go of the symbol being carried.
+    for (QWidget* control : findChildren<QWidget*>())
+        control->setAttribute(Qt::WA_NoMousePropagation);
     WireDigitEntry();
     WireRunControls();
     SetTabOrder();
@@ -98,7 +69,7 @@ TForm1::TForm1(ExerciseState& state, RandomSource& random, QWidget* parent)
 
 void TForm1::BuildProblemPanel()
 {
-    Panel1 = place(new Panel(this), "Panel1", QRect(280, 8, 345, 249), QStringLiteral("もんだい"));
+    Panel1 = PlaceControl(new Panel(this), "Panel1", QRect(280, 8, 345, 249), QStringLiteral("もんだい"));
     Panel1->setMouseTracking(true);
 
     const QFont cellFont = FixedGothicFont(27, true);
@@ -109,20 +80,20 @@ void TForm1::BuildProblemPanel()
     for (int column = 0; column < 4; ++column) {
         const int left = columnLeft[column];
         if (column < 3) {
-            auto* cell = place(new EntryCell(Panel1), notationNames[column],
-                               QRect(QPoint(left, notationTop), cellSize),
-                               QStringLiteral("うえの メモ（%1）").arg(columnName[column]));
+            auto* cell = PlaceControl(new EntryCell(Panel1), notationNames[column],
+                               QRect(QPoint(left, notationTop), CELL_SIZE),
+                               QStringLiteral("うえの メモ（%1）").arg(ColumnNames()[column]));
             cell->setFont(cellFont);
-            setTextColour(cell, blue);
+            SetTextColour(cell, blue);
             notationCells_[column] = cell;
         }
-        upperDigits_[column] = digitPicture(Panel1, upperNames[column], QPoint(left, upperTop),
-                                            QStringLiteral("うえの かず（%1）").arg(columnName[column]));
-        lowerDigits_[column] = digitPicture(Panel1, lowerNames[column], QPoint(left, lowerTop),
-                                            QStringLiteral("したの かず（%1）").arg(columnName[column]));
-        auto* answer = place(new EntryCell(Panel1), answerNames[column],
-                             QRect(QPoint(left, answerTop), cellSize),
-                             QStringLiteral("こたえ（%1）").arg(columnName[column]));
+        upperDigits_[column] = MakeDigitPicture(Panel1, upperNames[column], QPoint(left, upperTop),
+                                            QStringLiteral("うえの かず（%1）").arg(ColumnNames()[column]));
+        lowerDigits_[column] = MakeDigitPicture(Panel1, lowerNames[column], QPoint(left, lowerTop),
+                                            QStringLiteral("したの かず（%1）").arg(ColumnNames()[column]));
+        auto* answer = PlaceControl(new EntryCell(Panel1), answerNames[column],
+                             QRect(QPoint(left, answerTop), CELL_SIZE),
+                             QStringLiteral("こたえ（%1）").arg(ColumnNames()[column]));
         answer->setFont(cellFont);
         answerCells_[column] = answer;
     }
@@ -134,37 +105,32 @@ void TForm1::BuildProblemPanel()
     for (int column = 0; column < 3; ++column)
         upperDigits_[column]->setMouseTracking(true);
 
-    Image5 = digitPicture(Panel1, "Image5", QPoint(6, lowerTop), QStringLiteral("きごう"));
+    Image5 = MakeDigitPicture(Panel1, "Image5", QPoint(6, lowerTop), QStringLiteral("きごう"));
 
-    Shape1 = place(new QFrame(Panel1), "Shape1", QRect(6, 160, 227, 4), QStringLiteral("せん"));
-    Shape1->setAutoFillBackground(true);
-    Shape1->setBackgroundRole(QPalette::Window);
-    QPalette black = Shape1->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    Shape1->setPalette(black);
+    Shape1 = MakeRuleLine(Panel1, QPoint(6, 160));
 
-    Edit8 = place(readOnlyBox(Panel1), "Edit8", QRect(192, 8, 145, 20), QStringLiteral("こたえの メッセージ"));
-    Edit13 = place(readOnlyBox(Panel1), "Edit13", QRect(192, 40, 145, 20), QStringLiteral("うえの メモの メッセージ"));
+    Edit8 = PlaceControl(readOnlyBox(Panel1), "Edit8", QRect(192, 8, 145, 20), QStringLiteral("こたえの メッセージ"));
+    Edit13 = PlaceControl(readOnlyBox(Panel1), "Edit13", QRect(192, 40, 145, 20), QStringLiteral("うえの メモの メッセージ"));
     // The message lines are read, not visited: Tab passes them by.
     Edit8->setFocusPolicy(Qt::ClickFocus);
     Edit13->setFocusPolicy(Qt::ClickFocus);
 
-    Image10 = place(new PictureBox(Panel1), "Image10", QRect(248, 72, 81, 81), QStringLiteral("けっかの え"));
+    Image10 = PlaceControl(new PictureBox(Panel1), "Image10", QRect(248, 72, 81, 81), QStringLiteral("けっかの え"));
     Image10->SetAutoSize(false);
     Image10->SetPicture(QPixmap(QStringLiteral(":/art/startup.png")));
 
-    Button14 = place(new QPushButton(QStringLiteral("せいかいを見る"), Panel1), "Button14",
+    Button14 = PlaceControl(new QPushButton(QStringLiteral("せいかいを見る"), Panel1), "Button14",
                      QRect(240, 168, 97, 25), QStringLiteral("せいかいを見る"));
     Button14->setAutoDefault(true);
 
-    SpeedButton1 = place(new SpeedButton(Panel1), "SpeedButton1", QRect(240, 200, 97, 41),
+    SpeedButton1 = PlaceControl(new SpeedButton(Panel1), "SpeedButton1", QRect(240, 200, 97, 41),
                          QStringLiteral("はじめる・はんてい・つぎをやる"));
     SpeedButton1->setFont(FixedGothicFont(17));
 }
 
 void TForm1::BuildKeypadPanel()
 {
-    Panel2 = place(new Panel(this), "Panel2", QRect(259, 272, 366, 41), QStringLiteral("すうじの キー"));
+    Panel2 = PlaceControl(new Panel(this), "Panel2", QRect(259, 272, 366, 41), QStringLiteral("すうじの キー"));
     Panel2->setMouseTracking(true);
 
     struct KeyDescription {
@@ -186,13 +152,13 @@ void TForm1::BuildKeypadPanel()
     const QFont keyFont = FixedGothicFont(16, true);
     for (const KeyDescription& key : keys) {
         const QString caption(QChar(key.caption));
-        auto* button = place(new KeypadKey(caption, Panel2), key.name, QRect(key.left, 6, 27, 27),
+        auto* button = PlaceControl(new KeypadKey(caption, Panel2), key.name, QRect(key.left, 6, 27, 27),
                              key.symbol == HELD_SLASH ? QStringLiteral("ななめせん ／")
                                                       : QStringLiteral("すうじ %1").arg(caption));
         button->setFont(keyFont);
         button->setAutoDefault(true);
         if (key.symbol == HELD_SLASH)
-            setTextColour(button, olive);
+            SetTextColour(button, olive);
         this->*key.member = button;
         const std::int32_t symbol = key.symbol;
         connect(button, &KeypadKey::pressed, this, [this, symbol] { PickUpSymbol(symbol); });
@@ -203,42 +169,42 @@ void TForm1::BuildKeypadPanel()
 
 void TForm1::BuildCounterPanel()
 {
-    Panel3 = place(new Panel(this), "Panel3", QRect(179, 8, 94, 249), QStringLiteral("せいせき"));
+    Panel3 = PlaceControl(new Panel(this), "Panel3", QRect(179, 8, 94, 249), QStringLiteral("せいせき"));
 
-    Edit17 = place(readOnlyBox(Panel3), "Edit17", QRect(6, 8, 49, 25), QStringLiteral("もんだいの かず"));
+    Edit17 = PlaceControl(readOnlyBox(Panel3), "Edit17", QRect(6, 8, 49, 25), QStringLiteral("もんだいの かず"));
     Edit17->setFont(FixedGothicFont(17, true));
-    Label1 = place(new QLabel(QStringLiteral("もん"), Panel3), "Label1", QRect(64, 24, 22, 12), QStringLiteral("もん"));
-    Edit18 = place(readOnlyBox(Panel3), "Edit18", QRect(6, 40, 49, 25), QStringLiteral("てんすう"));
+    Label1 = PlaceControl(new QLabel(QStringLiteral("もん"), Panel3), "Label1", QRect(64, 24, 22, 12), QStringLiteral("もん"));
+    Edit18 = PlaceControl(readOnlyBox(Panel3), "Edit18", QRect(6, 40, 49, 25), QStringLiteral("てんすう"));
     Edit18->setFont(FixedGothicFont(17, true));
-    setTextColour(Edit18, red);
-    Label2 = place(new QLabel(QStringLiteral("てん"), Panel3), "Label2", QRect(64, 56, 23, 12), QStringLiteral("てん"));
+    SetTextColour(Edit18, red);
+    Label2 = PlaceControl(new QLabel(QStringLiteral("てん"), Panel3), "Label2", QRect(64, 56, 23, 12), QStringLiteral("てん"));
 
-    Button12 = place(new QPushButton(QStringLiteral("はじめから"), Panel3), "Button12",
+    Button12 = PlaceControl(new QPushButton(QStringLiteral("はじめから"), Panel3), "Button12",
                      QRect(8, 88, 81, 25), QStringLiteral("はじめから"));
     Button12->setAutoDefault(true);
-    SpeedButton2 = place(new SpeedButton(Panel3), "SpeedButton2", QRect(24, 136, 40, 41), QStringLiteral("ヘルプ"));
+    SpeedButton2 = PlaceControl(new SpeedButton(Panel3), "SpeedButton2", QRect(24, 136, 40, 41), QStringLiteral("ヘルプ"));
     SpeedButton2->SetGlyph(QPixmap(QStringLiteral(":/art/help_button.png")));
-    Button13 = place(new QPushButton(QStringLiteral("おしまい"), Panel3), "Button13",
+    Button13 = PlaceControl(new QPushButton(QStringLiteral("おしまい"), Panel3), "Button13",
                      QRect(8, 200, 81, 36), QStringLiteral("おしまい"));
     Button13->setAutoDefault(true);
 }
 
 void TForm1::BuildSettingsPanel()
 {
-    Panel4 = place(new Panel(this), "Panel4", QRect(6, 6, 171, 307), QStringLiteral("せってい"));
+    Panel4 = PlaceControl(new Panel(this), "Panel4", QRect(6, 6, 171, 307), QStringLiteral("せってい"));
 
-    RadioGroup1 = place(new RadioGroup(QStringLiteral("はんい"),
+    RadioGroup1 = PlaceControl(new RadioGroup(QStringLiteral("はんい"),
                                        {QStringLiteral("１０までつかう"), QStringLiteral("２０までつかう"),
                                         QStringLiteral("１００までつかう"), QStringLiteral("１０００までつかう"),
                                         QStringLiteral("９９９９までつかう")},
                                        1, Panel4),
                         "RadioGroup1", QRect(10, 6, 151, 131), QStringLiteral("はんい"));
-    RadioGroup2 = place(new RadioGroup(QStringLiteral("くりあがり"),
+    RadioGroup2 = PlaceControl(new RadioGroup(QStringLiteral("くりあがり"),
                                        {QStringLiteral("くりあがり（さがり）なし"),
                                         QStringLiteral("くりあがり（さがり）あり"), QStringLiteral("いろいろ")},
                                        1, Panel4),
                         "RadioGroup2", QRect(10, 146, 151, 87), QStringLiteral("くりあがり"));
-    RadioGroup3 = place(new RadioGroup(QStringLiteral("しゅるい"),
+    RadioGroup3 = PlaceControl(new RadioGroup(QStringLiteral("しゅるい"),
                                        {QStringLiteral("たしざん"), QStringLiteral("ひきざん")}, 2, Panel4),
                         "RadioGroup3", QRect(10, 240, 151, 57), QStringLiteral("しゅるい"));
 }
