@@ -1,138 +1,100 @@
 #include "Judge.h"
 #include "JudgeOutcome.h"
-#include "WorkedAnswer.h"
+#include "PaperRows.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace {
 
-constexpr std::int32_t B = BLANK;
-constexpr std::int32_t S = STRUCK;
-constexpr std::int32_t ADD = OPERATION_ADDITION;
-constexpr std::int32_t SUB = OPERATION_SUBTRACTION;
-
-struct JudgeCase {
-    const char* name;
-    std::int32_t operation;
-    std::int32_t upper;
-    std::int32_t lower;
-    std::int32_t judgedKind;  // "しゅるい" item shown at the moment of judging
-    DigitRow answer;
-    NotationRow marks;
-    NotationRow crossedOut;
-    bool answerRight;
-    bool marksRight;
-};
-
-// What the learner leaves in the cells, and the verdict it earns. An answer
-// cell nobody touched holds 0; one stepped back to empty holds BLANK.
-const JudgeCase judgeCases[] = {
-    {"UntouchedCellMatchesBlank", ADD, 100, 5, 0, {0, 1, 0, 5}, {B, B, B}, {0, 0, 0}, true, true},
-    {"EmptiedCellMatchesBlank", ADD, 100, 5, 0, {B, 1, 0, 5}, {B, B, B}, {0, 0, 0}, true, true},
-    {"EmptiedCellMissesZero", ADD, 100, 5, 0, {0, 1, B, 5}, {B, B, B}, {0, 0, 0}, false, true},
-    {"UntouchedUnitsMatchZero", ADD, 300, 40, 0, {0, 3, 4, 0}, {B, B, B}, {0, 0, 0}, true, true},
-    {"EmptiedUnitsMissZero", ADD, 300, 40, 0, {0, 3, 4, B}, {B, B, B}, {0, 0, 0}, false, true},
-    {"UntouchedRowAnswersNothingLeft", SUB, 5, 5, 1, {0, 0, 0, 0}, {B, B, B}, {0, 0, 0}, true, true},
-    {"LeadingZeroWritten", ADD, 100, 23, 0, {0, 1, 2, 3}, {B, B, B}, {0, 0, 0}, true, true},
-    {"DigitWhereNothingBelongs", ADD, 100, 23, 0, {1, 1, 2, 3}, {B, B, B}, {0, 0, 0}, false, true},
-    {"WrongUnitsRightCarry", ADD, 48, 37, 0, {B, B, 8, 4}, {B, B, 1}, {0, 0, 0}, false, true},
-    {"WrongAnswerAndCarry", ADD, 48, 37, 0, {B, B, 7, 5}, {B, B, B}, {0, 0, 0}, false, false},
-    {"ZeroNotationOverAddition", ADD, 12, 3, 0, {0, 0, 1, 5}, {0, 0, 0}, {0, 0, 0}, true, true},
-    {"ZeroNotationOverSubtraction", SUB, 15, 3, 1, {0, 0, 1, 2}, {0, 0, 0}, {0, 0, 0}, true, true},
-    {"OnlyTheHundredsCarry", ADD, 150, 50, 0, {0, 2, 0, 0}, {B, 1, B}, {0, 0, 0}, true, true},
-    {"CarryOfZeroWrittenOut", ADD, 150, 50, 0, {0, 2, 0, 0}, {B, 1, 0}, {0, 0, 0}, true, true},
-    {"CarryOverTheTensToo", ADD, 150, 50, 0, {0, 2, 0, 0}, {B, 1, 1}, {0, 0, 0}, true, false},
-    {"CarryLeftOut", ADD, 150, 50, 0, {0, 2, 0, 0}, {B, B, B}, {0, 0, 0}, true, false},
-    {"LoweredDigitNotStruck", SUB, 60, 5, 1, {0, 0, 5, 5}, {B, B, 5}, {0, 0, 0}, true, false},
-    {"LoweredDigitStruck", SUB, 60, 5, 1, {0, 0, 5, 5}, {B, B, 5}, {0, 0, S}, true, true},
-    {"StruckWithoutLoweredDigit", SUB, 60, 5, 1, {0, 0, 5, 5}, {B, B, B}, {0, 0, S}, true, false},
-    {"WrongLoweredDigitStruck", SUB, 60, 5, 1, {0, 0, 5, 5}, {B, B, 4}, {0, 0, S}, true, false},
-    {"NeedlessStrikes", SUB, 15, 3, 1, {0, 0, 1, 2}, {B, B, B}, {S, S, S}, true, true},
-    {"LoweredToZeroStruck", SUB, 110, 1, 1, {0, 1, 0, 9}, {B, B, 0}, {0, 0, S}, true, true},
-    {"LoweredToZeroLeftEmpty", SUB, 110, 1, 1, {0, 1, 0, 9}, {B, B, B}, {0, 0, S}, true, false},
-    {"LoweredToZeroNotStruck", SUB, 110, 1, 1, {0, 1, 0, 9}, {B, B, 0}, {0, 0, 0}, true, false},
-    {"AdditionIgnoresStrikes", ADD, 48, 37, 0, {B, B, 8, 5}, {B, B, 1}, {S, S, S}, true, true},
-    {"AdditionJudgedAsSubtractionUnstruck", ADD, 48, 37, 1, {B, B, 8, 5}, {B, B, 1}, {0, 0, 0}, true, false},
-    {"AdditionJudgedAsSubtractionStruck", ADD, 48, 37, 1, {B, B, 8, 5}, {B, B, 1}, {0, 0, S}, true, true},
-    {"SubtractionJudgedAsAddition", SUB, 60, 5, 0, {0, 0, 5, 5}, {B, B, 5}, {0, 0, 0}, true, true},
-    {"KindTwoMeansAddition", SUB, 60, 5, 2, {0, 0, 5, 5}, {B, B, 5}, {0, 0, 0}, true, true},
-    {"KindMinusOneMeansAddition", SUB, 60, 5, -1, {0, 0, 5, 5}, {B, B, 5}, {0, 0, 0}, true, true},
-};
-
 TEST(JudgeEntries, JudgesAnswerAndNotationApart)
 {
-    for (const JudgeCase& judged : judgeCases) {
-        SCOPED_TRACE(judged.name);
+    // What the learner leaves in the cells, with the kind selected at the moment
+    // of judging, and the verdict it earns. An answer cell nobody touched holds
+    // 0; one stepped back to empty holds BLANK.
+    using Row = const char*;
+    const std::tuple<Row, Row, int, Row, Row, Row, bool, bool> cases[] = {
+        {"UntouchedCellMatchesBlank", "100+5", 0, "0105", "...", "000", true, true},
+        {"EmptiedCellMatchesBlank", "100+5", 0, ".105", "...", "000", true, true},
+        {"EmptiedCellMissesZero", "100+5", 0, "01.5", "...", "000", false, true},
+        {"UntouchedRowAnswersNothingLeft", "5-5", 1, "0000", "...", "000", true, true},
+        {"DigitWhereNothingBelongs", "100+23", 0, "1123", "...", "000", false, true},
+        {"WrongUnitsRightCarry", "48+37", 0, "..84", "..1", "000", false, true},
+        {"WrongAnswerAndCarry", "48+37", 0, "..75", "...", "000", false, false},
+        {"ZeroNotationOverAddition", "12+3", 0, "0015", "000", "000", true, true},
+        {"ZeroNotationOverSubtraction", "15-3", 1, "0012", "000", "000", true, true},
+        {"OnlyTheHundredsCarry", "150+50", 0, "0200", ".1.", "000", true, true},
+        {"CarryOverTheTensToo", "150+50", 0, "0200", ".11", "000", true, false},
+        {"CarryLeftOut", "150+50", 0, "0200", "...", "000", true, false},
+        {"LoweredDigitNotStruck", "60-5", 1, "0055", "..5", "000", true, false},
+        {"LoweredDigitStruck", "60-5", 1, "0055", "..5", "00x", true, true},
+        {"StruckWithoutLoweredDigit", "60-5", 1, "0055", "...", "00x", true, false},
+        {"WrongLoweredDigitStruck", "60-5", 1, "0055", "..4", "00x", true, false},
+        {"NeedlessStrikes", "15-3", 1, "0012", "...", "xxx", true, true},
+        {"LoweredToZeroStruck", "110-1", 1, "0109", "..0", "00x", true, true},
+        {"LoweredToZeroLeftEmpty", "110-1", 1, "0109", "...", "00x", true, false},
+        {"AdditionIgnoresStrikes", "48+37", 0, "..85", "..1", "xxx", true, true},
+        {"AdditionJudgedAsSubtractionUnstruck", "48+37", 1, "..85", "..1", "000", true, false},
+        {"AdditionJudgedAsSubtractionStruck", "48+37", 1, "..85", "..1", "00x", true, true},
+        {"KindTwoMeansAddition", "60-5", 2, "0055", "..5", "000", true, true},
+    };
+    for (const auto& [name, problem, kindShown, answer, marks, crossedOut, answerRight, marksRight] : cases) {
+        SCOPED_TRACE(name);
         ExerciseState state;
-        PoseProblem(state, judged.operation, judged.upper, judged.lower);
-        state.EnteredAnswer = judged.answer;
-        state.EnteredMarks = judged.marks;
-        state.CrossedOut = judged.crossedOut;
-
-        const Judgement judgement = JudgeEntries(state, judged.judgedKind);
-        EXPECT_EQ(judgement.AnswerRight, judged.answerRight);
-        EXPECT_EQ(judgement.MarksRight, judged.marksRight);
-        EXPECT_EQ(state.Phase, PHASE_FIRST_TRY);
+        posePaperProblem(state, problem);
+        state.EnteredAnswer = paperRow<4>(answer);
+        state.EnteredMarks = paperRow<3>(marks);
+        state.CrossedOut = paperRow<3>(crossedOut);
+        const Judgement judgement = JudgeEntries(state, kindShown);
+        EXPECT_EQ(std::pair(judgement.AnswerRight, judgement.MarksRight), std::pair(answerRight, marksRight));
     }
 }
 
+// Only the answer moves the phase; only a right answer at the first try counts.
 TEST(RecordJudgement, MovesThePhaseAndCountsFirstTries)
 {
-    struct Step {
-        std::int32_t phaseBefore;
-        bool answerRight;
-        std::int32_t phaseAfter;
-        std::int32_t firstTriesAfter;
-    };
-    const Step steps[] = {
+    const std::tuple<std::int32_t, bool, std::int32_t, int> steps[] = {  // phase, answer right, phase and first tries after
         {PHASE_FIRST_TRY, false, PHASE_RETRYING, 4}, {PHASE_RETRYING, false, PHASE_RETRYING, 4},
         {PHASE_FIRST_TRY, true, PHASE_CLOSED, 5},    {PHASE_RETRYING, true, PHASE_CLOSED, 4},
         {PHASE_CLOSED, true, PHASE_CLOSED, 4},
     };
-    for (const Step& step : steps) {
-        SCOPED_TRACE("phase " + std::to_string(step.phaseBefore) + (step.answerRight ? ", right" : ", wrong"));
+    for (const auto& [phaseBefore, answerRight, phaseAfter, firstTriesAfter] : steps) {
         ExerciseState state;
-        state.Phase = step.phaseBefore;
-        state.ProblemCount = 6;
-        state.FirstTryCount = 4;
-        RecordJudgement(state, step.answerRight);
-        EXPECT_EQ(state.Phase, step.phaseAfter);
-        EXPECT_EQ(state.FirstTryCount, step.firstTriesAfter);
-        EXPECT_EQ(state.ProblemCount, 6);
+        std::tie(state.Phase, state.ProblemCount, state.FirstTryCount) = std::tuple(phaseBefore, 6, 4);
+        RecordJudgement(state, answerRight);
+        EXPECT_EQ(std::tie(state.Phase, state.ProblemCount, state.FirstTryCount), std::tuple(phaseAfter, 6, firstTriesAfter))
+            << "phase " << phaseBefore << (answerRight ? ", right" : ", wrong");
     }
-}
-
-// Only the answer decides the first-try count: wrong notation at the first
-// try still counts as solved.
-TEST(RecordJudgement, CountsARightAnswerWithWrongNotation)
-{
-    ExerciseState state;
-    SetStartupValues(state);
-    PoseProblem(state, SUB, 60, 5);
-    state.EnteredAnswer = {0, 0, 5, 5};
-    const Judgement judgement = JudgeEntries(state, 1);
-    ASSERT_EQ(PresentationFor(judgement).outcome, JudgeOutcome::MarksWrong);
-    RecordJudgement(state, judgement.AnswerRight);
-    EXPECT_EQ(state.FirstTryCount, 1);
-    EXPECT_EQ(state.Phase, PHASE_CLOSED);
-    EXPECT_EQ(Score(state), 100);
 }
 
 TEST(Score, IsFirstTriesPerHundredRoundedDown)
 {
-    struct Tally {
-        std::int32_t firstTries;
-        std::int32_t problems;
-        std::int32_t score;
-    };
-    const Tally tallies[] = {{1, 1, 100}, {0, 1, 0}, {1, 3, 33}, {2, 3, 66}, {5, 7, 71}, {0, 0, 0}, {3, 0, 0}, {1, -2, 0}};
-    for (const Tally& tally : tallies) {
+    const int tallies[][3] = {{1, 1, 100}, {0, 1, 0}, {1, 3, 33}, {2, 3, 66}, {5, 7, 71}, {0, 0, 0}, {3, 0, 0}};
+    for (const auto& [firstTries, problems, score] : tallies) {
         ExerciseState state;
-        state.FirstTryCount = tally.firstTries;
-        state.ProblemCount = tally.problems;
-        EXPECT_EQ(Score(state), tally.score) << tally.firstTries << " of " << tally.problems;
+        std::tie(state.FirstTryCount, state.ProblemCount) = std::tuple(firstTries, problems);
+        EXPECT_EQ(Score(state), score) << firstTries << " of " << problems;
+    }
+}
+
+// A right answer with wrong notation still sounds like success.
+TEST(PresentationFor, ShowsAndPlaysWhatEachVerdictEarns)
+{
+    const std::string_view right = "せいかい！", wrongAnswer = "こたえがちがうよ。", wrongNotation = "上のなおしかたがちがうよ。";
+    using Shown = std::tuple<JudgeOutcome, std::string_view, std::string_view, std::string_view, std::string_view>;
+    const std::pair<Judgement, Shown> cases[] = {
+        {{true, true}, {JudgeOutcome::Correct, right, "", "maru1.bmp", "maru1.wav"}},
+        {{true, false}, {JudgeOutcome::MarksWrong, "", wrongNotation, "hatena1.bmp", "maru1.wav"}},
+        {{false, true}, {JudgeOutcome::AnswerWrong, wrongAnswer, "", "batu1.bmp", "batu1.wav"}},
+        {{false, false}, {JudgeOutcome::AnswerWrong, wrongAnswer, wrongNotation, "batu1.bmp", "batu1.wav"}},
+    };
+    for (const auto& [judgement, shown] : cases) {
+        const OutcomePresentation& p = PresentationFor(judgement);
+        EXPECT_EQ(Shown(p.outcome, p.answerMessage, p.notationMessage, p.pictureFile, p.soundFile), shown)
+            << "answer right " << judgement.AnswerRight << ", notation right " << judgement.MarksRight;
     }
 }
 
