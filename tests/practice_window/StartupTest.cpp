@@ -1,0 +1,122 @@
+#include "DrillWindowsFixture.h"
+
+#include "EntryCell.h"
+#include "KeypadKey.h"
+#include "Panel.h"
+#include "PictureBox.h"
+#include "RadioGroup.h"
+#include "ScreenCursor.h"
+#include "SpeedButton.h"
+#include "WorkedAnswer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <map>
+
+namespace {
+
+using PracticeWindowStartup = DrillWindowsFixture;
+
+TEST_F(PracticeWindowStartup, OpensWithDefaultSettingsAndNoProblem)
+{
+    for (const RadioGroup* group : {form.RadioGroup1, form.RadioGroup2, form.RadioGroup3})
+        EXPECT_EQ(group->ItemIndex(), 0) << group->title().toStdString();
+    EXPECT_EQ(practiceFace().first(6), (QStringList{"", "", "", "はじめる", "", ""}));
+    EXPECT_EQ(texts({form.Edit9, form.Edit10, form.Edit11, form.Edit12, form.Edit14, form.Edit15, form.Edit16}),
+              "·······");
+    EXPECT_EQ(files({form.Image1, form.Image2, form.Image3, form.Image4, form.Image5, form.Image6, form.Image7,
+                     form.Image8, form.Image9}),
+              "· · · · · · · · ·");
+    ExerciseState fresh;
+    fresh.ProgramDir = (QDir::currentPath() + "/").toStdString();
+    EXPECT_EQ(StateFields(state), StateFields(fresh));
+    EXPECT_EQ(ScreenCursor(), crDefault);
+    // The two panels the gestures of the other tests aim into.
+    EXPECT_EQ(form.Panel1->geometry(), QRect(280, 8, 345, 249));
+    EXPECT_EQ(form.Panel2->geometry(), QRect(259, 272, 366, 41));
+}
+
+TEST_F(PracticeWindowStartup, OnlyTheRestartAndHelpButtonsGiveHints)
+{
+    const std::map<QString, QString> hints{{"Button12", "１もんめにします"}, {"SpeedButton2", "ヘルプを見ます"}};
+    auto widgets = form.findChildren<QWidget*>();
+    widgets.append(&form);
+    for (const QWidget* widget : widgets) {
+        const auto hint = hints.find(widget->objectName());
+        EXPECT_EQ(widget->toolTip(), hint == hints.end() ? QString() : hint->second)
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+    }
+}
+
+// Typing changes a cell's text but never its digit; Tab runs from the units
+// answer leftwards, then the notation, passing the message lines by.
+TEST_F(PracticeWindowStartup, TheKeyboardEntersNoDigit)
+{
+    pose(OPERATION_ADDITION, 1234, 5678);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    click(form.Edit12);
+    ASSERT_EQ(QApplication::focusWidget(), form.Edit12);
+    for (const auto key : {Qt::Key_7, Qt::Key_Home, Qt::Key_Delete})
+        QTest::keyClick(form.windowHandle(), key);
+    EXPECT_EQ(form.Edit12->text(), "7");
+    EXPECT_EQ(state.EnteredAnswer[3], 1);
+    for (const QWidget* next : std::initializer_list<const QWidget*>{
+             form.Edit11, form.Edit10, form.Edit9, form.Edit16, form.Edit15, form.Edit14, form.Button14}) {
+        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << "expected " << next->objectName().toStdString();
+    }
+}
+
+// The window reads its working directory whole, however long and in
+// whatever script, and puts the exercise state to its start values.
+TEST(PracticeWindowProgramDir, KeepsTheWholeWorkingDirectory)
+{
+    const QString previous = QDir::currentPath();
+    for (const QString& relative : {QStringList(6, QString(60, u'k')).join(u'/'), QStringLiteral("さんすう")}) {
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid() && QDir(root.path()).mkpath(relative));
+        const QString path = QDir(QDir(root.path()).canonicalPath()).filePath(relative);
+        ASSERT_TRUE(QDir::setCurrent(path));
+        ExerciseState state;
+        PoseProblem(state, OPERATION_SUBTRACTION, 305, 8);
+        state.HeldDigit = 4;
+        state.FirstTryCount = 1;
+        RandomSource random;
+        const TForm1 form(state, random);
+        ExerciseState fresh;
+        fresh.ProgramDir = (path + "/").toStdString();
+        EXPECT_EQ(StateFields(state), StateFields(fresh));
+        QDir::setCurrent(previous);
+    }
+}
+
+using PracticeWindowClosing = DrillWindowsFixture;
+
+// Closing the practice window ends the program even with "おてほん" and the
+// help window up.
+TEST_F(PracticeWindowClosing, OshimaiEndsTheProgramWithTheOtherWindowsOpen)
+{
+    click(form.SpeedButton1);
+    click(form.Button14);
+    click(form.SpeedButton2);
+    ASSERT_TRUE(form2.isVisible());
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    // Qt tells of the last window closing only from within the running event
+    // loop, as in the program; a window keeping it alive fails after a second.
+    QTimer::singleShot(0, &form, [this] { click(form.Button13); });
+    QTimer stuck;
+    stuck.callOnTimeout(qApp, [] { QApplication::exit(1); });
+    stuck.start(1000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(lastWindowClosed.count(), 1);
+}
+
+} // namespace

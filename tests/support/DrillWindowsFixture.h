@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ExerciseState.h"
+#include "RandomSource.h"
+#include "ScratchAssetDirectory.h"
+#include "TForm1.h"
+#include "TForm2.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <ostream>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+class PictureBox;
+class QLineEdit;
+
+// Lets GoogleTest show QStrings as text in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Every field of the exercise state, so two moments compare whole.
+inline auto StateFields(const ExerciseState& s)
+{
+    return std::make_tuple(s.HeldDigit, s.Operation, s.Phase, s.ProblemCount, s.FirstTryCount, s.ExpectedMarks,
+                           s.EnteredMarks, s.CrossedOut, s.TopDigits, s.BottomDigits, s.EnteredAnswer,
+                           s.ExpectedAnswer, s.ProgramDir);
+}
+
+// The drill as start-up leaves it: the practice window on screen with
+// "おてほん" handed to it, the working directory a scratch copy of the assets,
+// error boxes and sound requests recorded instead of shown. Every gesture goes
+// in through a window's platform handle, so Qt routes it as the real pointer:
+// to the control under it, to the one holding the grab while a button is down.
+class DrillWindowsFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A point of a control, its centre unless given, in its window.
+    static QPoint at(const QWidget* control) { return at(control, control->rect().center()); }
+    static QPoint at(const QWidget* control, QPoint local) { return control->mapTo(control->window(), local); }
+    void moveTo(QPoint point) { QTest::mouseMove(form.windowHandle(), point); }
+    // Clicks a control of either window; it must be the one under the pointer.
+    void click(const QWidget* control, Qt::MouseButton button = Qt::LeftButton);
+    // Drags the key's symbol onto the target: pressed on the key, released
+    // over the target, where the next move lets go of it.
+    void carry(const QWidget* key, const QWidget* target);
+    // The digits of a number into the answer row, right-aligned.
+    void writeAnswer(std::int32_t number);
+    // Clicks an item of "しゅるい": 0 たしざん, 1 ひきざん.
+    void selectKind(int index);
+    // Draws a problem with the main button unless one is open, then makes it
+    // the given one, counted once.
+    void pose(std::int32_t operation, std::int32_t upper, std::int32_t lower);
+    void restoreAsset(const QString& fileName) const;
+
+    // The verdict first (both messages, result picture, main caption, the two
+    // counters), then the answer and notation entries.
+    QStringList practiceFace() const;
+    // Shown texts run together and shown picture files without ".bmp"; "·"
+    // stands for a hidden control.
+    static QString texts(std::initializer_list<const QLineEdit*> cells);
+    static QString files(std::initializer_list<const PictureBox*> pictures);
+
+    ScratchAssetDirectory assets;
+    ExerciseState state;
+    RandomSource random;
+    TForm1 form{state, random};
+    TForm2 form2{state};
+    std::vector<std::pair<QString, QString>> boxes;
+    std::vector<std::pair<QString, bool>> sounds;
+};
