@@ -8,9 +8,6 @@
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
 {
-    // The pointer carries numbers onto boxes without a button held, so the
-    // box must hear moves while merely hovered, as the toolkit's did.
-    setMouseTracking(true);
 }
 
 void PictureBox::LoadFromFile(const QString& bareName)

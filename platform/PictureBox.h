@@ -23,6 +23,8 @@ public:
 signals:
     // A left press followed by a left release inside the box.
     void clicked();
+    // A pointer move over the box; without a button held only while the
+    // box tracks the mouse.
     void mouseMoved();
 
 protected:

@@ -126,6 +126,7 @@ TEST(PictureBox, ClicksOnlyOnALeftPressAndReleaseInsideAndKeepsTheMouseFromItsPa
         MouseCountingParent parent;
         parent.resize(200, 120);
         auto* box = new PictureBox(&parent);
+        box->setMouseTracking(true); // as the boxes that take a carried symbol
         box->SetPicture(QPixmap(41, 35));
         box->move(20, 20);
         parent.show();
