@@ -12,19 +12,17 @@
 
 void TForm1::WireDigitEntry()
 {
-    for (int column = 0; column < 4; ++column) {
-        EntryCell* cell = answerCells_[column];
-        std::int32_t* slot = &state_.EnteredAnswer[column];
+    // Answer and notation cells take a carried symbol and step alike; they
+    // differ only in the row their slot belongs to.
+    const auto wireCell = [this](EntryCell* cell, std::int32_t* slot) {
         connect(cell, &EntryCell::mouseMoved, this, [=, this] { DropOnCell(cell, *slot); });
         connect(cell, &EntryCell::pressed, this,
                 [=, this](Qt::MouseButton button) { StepCell(cell, *slot, button); });
-    }
+    };
+    for (int column = 0; column < 4; ++column)
+        wireCell(answerCells_[column], &state_.EnteredAnswer[column]);
     for (int column = 0; column < 3; ++column) {
-        EntryCell* cell = notationCells_[column];
-        std::int32_t* slot = &state_.EnteredMarks[column];
-        connect(cell, &EntryCell::mouseMoved, this, [=, this] { DropOnCell(cell, *slot); });
-        connect(cell, &EntryCell::pressed, this,
-                [=, this](Qt::MouseButton button) { StepCell(cell, *slot, button); });
+        wireCell(notationCells_[column], &state_.EnteredMarks[column]);
         connect(upperDigits_[column], &PictureBox::mouseMoved, this, [=, this] { DropOnUpperDigit(column); });
         connect(upperDigits_[column], &PictureBox::clicked, this, [=, this] { UpperDigitClick(column); });
     }
