@@ -1,6 +1,7 @@
 #include "HelpViewer.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,6 +32,13 @@ void HelpViewer::OpenContents(const QString& path)
         browser_->setHtml(QString::fromUtf8(file.readAll()));
     else
         browser_->setPlainText(QStringLiteral("ヘルプファイル %1 がみつかりません。").arg(path));
+    // The whole page in sight when it first comes up, whatever the window
+    // manager would choose; after that it stays where it was put.
+    if (!isVisible()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
+    }
     show();
     raise();
     activateWindow();
