@@ -3,7 +3,6 @@
 #include "ControlPlacement.h"
 #include "CurrentDirectory.h"
 #include "EntryCell.h"
-#include "EventGuard.h"
 #include "KeypadKey.h"
 #include "Panel.h"
 #include "PictureBox.h"
