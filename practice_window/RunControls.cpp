@@ -70,14 +70,12 @@ void TForm1::ShowCounts()
 void TForm1::Button12Click()
 {
     RunGuarded([&] {
-        ShowModelAnswerWindow(false);
+        // A fresh run: the counters start again and its first problem is
+        // drawn from the settings as they stand.
         state_.Phase = PHASE_CLOSED;
         state_.ProblemCount = 0;
         state_.FirstTryCount = 0;
-        NewProblem(state_, RadioGroup1->ItemIndex(), RadioGroup2->ItemIndex(), RadioGroup3->ItemIndex(), random_);
-        PresentProblem();
-        state_.Phase = PHASE_FIRST_TRY;
-        SpeedButton1->setText(QStringLiteral("はんてい"));
+        NextProblem();
         Edit17->clear();
         Edit18->clear();
     });
