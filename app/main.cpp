@@ -1,17 +1,66 @@
 #include "ApplicationHelp.h"
 #include "ApplicationTitle.h"
+#include "CommandLine.h"
 #include "ExerciseState.h"
+#include "InstallationCheck.h"
 #include "RandomSource.h"
+#include "SoundPlayer.h"
 #include "TForm1.h"
 #include "TForm2.h"
 
 #include <QApplication>
+#include <QTextStream>
 
-int main(int argc, char* argv[])
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <optional>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text)
 {
-    QApplication application(argc, argv);
+    QTextStream(stream) << text;
+}
+
+int showUsage(const CommandLine&)
+{
+    print(stdout, UsageText());
+    return 0;
+}
+
+int showVersion(const CommandLine&)
+{
+    print(stdout, VersionText());
+    return 0;
+}
+
+int refuse(const CommandLine& command)
+{
+    print(stderr, command.error + QStringLiteral("\n\n") + UsageText());
+    return 2;
+}
+
+int checkFiles(const CommandLine&)
+{
+    const QStringList failures = InstallationCheck::Failures();
+    for (const QString& failure : failures)
+        print(stdout, failure + QLatin1Char('\n'));
+    if (!failures.isEmpty())
+        return 1;
+    print(stdout, QStringLiteral("%1 個のファイルがすべてそろっています。 / All %1 files are in place.\n")
+                      .arg(InstallationCheck::ProgramFiles().size()));
+    return 0;
+}
+
+int play(const CommandLine& command)
+{
+    SetSoundMuted(command.muted);
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     SetApplicationHelpFile(QStringLiteral("zumirano.hlp"));
+    // The desktop entry's name, so that the desktop shows its icon for the
+    // program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
 
     ExerciseState state;
     RandomSource random;
@@ -22,5 +71,42 @@ int main(int argc, char* argv[])
 
     // Closing the practice window ends the program; the model-answer window
     // and the help viewer do not keep it alive.
-    return application.exec();
+    return QApplication::exec();
+}
+
+// Where a mode draws: not at all, on no screen, or on the desktop.
+enum class Drawing { None, Offscreen, Desktop };
+
+struct ModeRow {
+    CommandLine::Mode mode;
+    Drawing drawing;
+    int (*run)(const CommandLine& command);
+};
+
+// Pictures are only read by the check, never shown, so it needs no desktop.
+constexpr ModeRow modes[] = {
+    {CommandLine::Mode::Play, Drawing::Desktop, play},
+    {CommandLine::Mode::Help, Drawing::None, showUsage},
+    {CommandLine::Mode::Version, Drawing::None, showVersion},
+    {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
+    {CommandLine::Mode::UsageError, Drawing::None, refuse},
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = ParseCommandLine(arguments);
+
+    const ModeRow& row =
+        *std::find_if(std::begin(modes), std::end(modes), [&](const ModeRow& m) { return m.mode == command.mode; });
+    if (row.drawing == Drawing::Offscreen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<QApplication> application;
+    if (row.drawing != Drawing::None)
+        application.emplace(argc, argv);
+    return row.run(command);
 }

@@ -5,10 +5,10 @@
 #include "EventGuard.h"
 #include "Panel.h"
 #include "PictureBox.h"
+#include "ProgramIcon.h"
 #include "ToolkitFonts.h"
 #include "WindowPlacement.h"
 
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -46,7 +46,7 @@ TForm2::TForm2(const ExerciseState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("おてほん"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    setWindowIcon(ProgramIcon());
     setFont(ProportionalGothicFont(15));
     // Closing the practice window ends the program even while this one is
     // open; closing this one only hides it.

@@ -6,12 +6,13 @@
 #include "KeypadKey.h"
 #include "Panel.h"
 #include "PictureBox.h"
+#include "ProgramIcon.h"
 #include "RadioGroup.h"
 #include "SpeedButton.h"
 #include "ToolkitFonts.h"
 #include "WindowPlacement.h"
+#include "platform/ProgramVersion.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,8 +47,8 @@ TForm1::TForm1(ExerciseState& state, RandomSource& random, QWidget* parent)
     , random_(random)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ぽろみんか　Ver.1.10"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    setWindowTitle(QStringLiteral("ぽろみんか　Ver.") + QLatin1String(CaptionVersion));
+    setWindowIcon(ProgramIcon());
     setFont(ProportionalGothicFont(12));
     setMouseTracking(true);
     PlaceWindowByOuterGeometry(this, QRect(33, 15, 645, 352));
