@@ -1,9 +1,9 @@
-#include "ApplicationHelp.h"
-#include "ApplicationTitle.h"
-#include "ExerciseState.h"
-#include "RandomSource.h"
-#include "TForm1.h"
-#include "TForm2.h"
+#include "engine/ExerciseState.h"
+#include "engine/RandomSource.h"
+#include "model_answer_window/TForm2.h"
+#include "platform/ApplicationHelp.h"
+#include "platform/ApplicationTitle.h"
+#include "practice_window/TForm1.h"
 
 #include <QApplication>
 
