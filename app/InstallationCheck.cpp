@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InstallationCheck.h"
+#include "app/InstallationCheck.h"
 
-#include "CurrentDirectory.h"
-#include "DigitTables.h"
-#include "FileOpenError.h"
-#include "JudgeOutcome.h"
-#include "PictureFile.h"
+#include "engine/JudgeOutcome.h"
+#include "platform/CurrentDirectory.h"
+#include "platform/FileOpenError.h"
+#include "platform/PictureFile.h"
+#include "widgets/DigitTables.h"
 
 #include <QDir>
 #include <QFile>

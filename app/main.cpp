@@ -1,12 +1,12 @@
-#include "ApplicationHelp.h"
-#include "ApplicationTitle.h"
-#include "CommandLine.h"
-#include "ExerciseState.h"
-#include "InstallationCheck.h"
-#include "RandomSource.h"
-#include "SoundPlayer.h"
-#include "TForm1.h"
-#include "TForm2.h"
+#include "app/CommandLine.h"
+#include "app/InstallationCheck.h"
+#include "engine/ExerciseState.h"
+#include "engine/RandomSource.h"
+#include "model_answer_window/TForm2.h"
+#include "platform/ApplicationHelp.h"
+#include "platform/ApplicationTitle.h"
+#include "platform/SoundPlayer.h"
+#include "practice_window/TForm1.h"
 
 #include <QApplication>
 #include <QTextStream>

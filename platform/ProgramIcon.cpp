@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProgramIcon.h"
+#include "platform/ProgramIcon.h"
 
 QIcon ProgramIcon()
 {

@@ -1,7 +1,8 @@
 # The Debian packages the drill needs to build and run.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev fonts-ipafont-gothic)
-# Needed besides by the tests: the test and benchmark frameworks, and the
-# tools that check the installed tree, the desktop files and the package.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils appstream man-db groff-base dpkg-dev file)
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
+# Needed besides by the tests: the test and benchmark frameworks, Qt's SVG
+# module for the asset generator, and the tools that check the installed
+# tree, the desktop files and the package.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file)
 # Only where the program is looked at on a private display.
 SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick openbox)

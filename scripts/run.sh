@@ -14,7 +14,7 @@ fi
 source "$root/scripts/packages.sh"
 "$root/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}"
 
-cmake -S "$root" -B "$root/build/app" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDRILL_BUILD_BENCH=OFF
+cmake -S "$root" -B "$root/build/app" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$root/build/app" -j "$(nproc)" --target porominka
 cd "$root/assets"
 exec "$root/build/app/app/porominka" "$@"

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CommandLine.h"
-#include "DrillWindowsFixture.h"
-#include "EntryCell.h"
-#include "ProcessRun.h"
-#include "SoundPlayer.h"
-#include "SpeedButton.h"
+#include "app/CommandLine.h"
+#include "platform/SoundPlayer.h"
+#include "tests/support/DrillWindowsFixture.h"
+#include "tests/support/ProcessRun.h"
+#include "widgets/SpeedButton.h"
 
 #include <gtest/gtest.h>
 
@@ -93,11 +92,11 @@ TEST_F(MutedRun, MuteSilencesEveryJudgement)
         SCOPED_TRACE(arguments.join(u' ').toStdString());
         sounds.clear();
         SetSoundMuted(ParseCommandLine(arguments).muted);
-        pose(OPERATION_ADDITION, 3, 4);
+        pose(Operation::Addition, 3, 4);
         writeAnswer(7);
         click(form.SpeedButton1);
         EXPECT_EQ(form.Edit8->text(), "せいかい！");
-        pose(OPERATION_ADDITION, 3, 4);
+        pose(Operation::Addition, 3, 4);
         writeAnswer(8);
         click(form.SpeedButton1);
         EXPECT_EQ(form.Edit8->text(), "こたえがちがうよ。");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrillWindowsFixture.h"
-#include "InstallationCheck.h"
-#include "ScratchAssetDirectory.h"
+#include "app/InstallationCheck.h"
+#include "tests/support/DrillWindowsFixture.h"
+#include "tests/support/ScratchAssetDirectory.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

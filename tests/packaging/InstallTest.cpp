@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InstallationCheck.h"
-#include "InstalledTree.h"
+#include "app/InstallationCheck.h"
+#include "tests/packaging/InstalledTree.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InstalledTree.h"
+#include "tests/packaging/InstalledTree.h"
 
-#include "InstallationCheck.h"
+#include "app/InstallationCheck.h"
 
 #include <QDir>
 #include <QDirIterator>

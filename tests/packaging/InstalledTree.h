@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ProcessRun.h"
+#include "tests/support/ProcessRun.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "InstalledTree.h"
+#include "tests/packaging/InstalledTree.h"
 
 #include <QDir>
 #include <QFileInfo>

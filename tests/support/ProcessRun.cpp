@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProcessRun.h"
+#include "tests/support/ProcessRun.h"
 
 #include <QProcess>
 
