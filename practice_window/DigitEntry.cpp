@@ -12,12 +12,14 @@
 
 void TForm1::WireDigitEntry()
 {
-    // Answer and notation cells take a carried symbol and step alike; they
-    // differ only in the row their slot belongs to.
+    // Answer and notation cells take a carried symbol, step and are typed
+    // into alike; they differ only in the row their slot belongs to.
     const auto wireCell = [this](EntryCell* cell, std::int32_t* slot) {
         connect(cell, &EntryCell::mouseMoved, this, [=, this] { DropOnCell(cell, *slot); });
         connect(cell, &EntryCell::pressed, this,
                 [=, this](Qt::MouseButton button) { StepCell(cell, *slot, button); });
+        connect(cell, &EntryCell::typed, this,
+                [=, this](std::int32_t typed) { TypeIntoCell(cell, *slot, typed); });
     };
     for (int column = 0; column < 4; ++column)
         wireCell(columns_.answerCells[column], &state_.EnteredAnswer[column]);
@@ -103,4 +105,10 @@ void TForm1::StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton butto
         slot = SteppedSlot(slot, button == Qt::LeftButton ? StepDirection::Forwards : StepDirection::Backwards);
         cell->setText(DigitText(slot));
     });
+}
+
+void TForm1::TypeIntoCell(EntryCell* cell, std::int32_t& slot, std::int32_t typed)
+{
+    slot = typed;
+    cell->setText(DigitText(slot));
 }

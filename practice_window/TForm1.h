@@ -104,6 +104,7 @@ private:
     void UpperDigitClick(int column);
     void CancelHold();
     void StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton button);
+    void TypeIntoCell(EntryCell* cell, std::int32_t& slot, std::int32_t typed);
 
     // Practice run.
     void SpeedButton1Click();
