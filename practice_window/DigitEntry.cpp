@@ -18,6 +18,7 @@ void TForm1::WireDigitEntry()
         connect(cell, &EntryCell::mouseMoved, this, [=, this] { DropOnCell(cell, *slot); });
         connect(cell, &EntryCell::pressed, this,
                 [=, this](Qt::MouseButton button) { StepCell(cell, *slot, button); });
+        connect(cell, &EntryCell::tapped, this, [=, this] { TapCell(cell, *slot); });
         connect(cell, &EntryCell::typed, this,
                 [=, this](std::int32_t typed) { TypeIntoCell(cell, *slot, typed); });
     };
@@ -28,6 +29,7 @@ void TForm1::WireDigitEntry()
         PictureBox* upperDigit = columns_.upperDigits[column];
         connect(upperDigit, &PictureBox::mouseMoved, this, [=, this] { DropOnUpperDigit(column); });
         connect(upperDigit, &PictureBox::clicked, this, [=, this] { UpperDigitClick(column); });
+        connect(upperDigit, &PictureBox::tapped, this, [=, this] { TapUpperDigit(column); });
     }
     connect(Panel1, &Panel::backgroundMouseMoved, this, &TForm1::CancelHold);
     connect(Panel2, &Panel::backgroundMouseMoved, this, &TForm1::CancelHold);
@@ -91,6 +93,16 @@ void TForm1::UpperDigitClick(int column)
     });
 }
 
+// A finger cannot hover a symbol onto the digit before touching it: the
+// tap itself hands the symbol over, or, with nothing carried, clicks.
+void TForm1::TapUpperDigit(int column)
+{
+    if (state_.HeldDigit == NO_HELD)
+        UpperDigitClick(column);
+    else
+        DropOnUpperDigit(column);
+}
+
 void TForm1::CancelHold()
 {
     RunGuarded([&] {
@@ -105,6 +117,16 @@ void TForm1::StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton butto
         slot = SteppedSlot(slot, button == Qt::LeftButton ? StepDirection::Forwards : StepDirection::Backwards);
         cell->setText(DigitText(slot));
     });
+}
+
+// Likewise a tap on a cell places the carried symbol and steps it only when
+// nothing is carried.
+void TForm1::TapCell(EntryCell* cell, std::int32_t& slot)
+{
+    if (state_.HeldDigit == NO_HELD)
+        StepCell(cell, slot, Qt::LeftButton);
+    else
+        DropOnCell(cell, slot);
 }
 
 void TForm1::TypeIntoCell(EntryCell* cell, std::int32_t& slot, std::int32_t typed)

@@ -1,6 +1,7 @@
 #include "widgets/EntryCell.h"
 
 #include "engine/DigitEntryRules.h"
+#include "widgets/TouchInput.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -30,25 +31,34 @@ EntryCell::EntryCell(QWidget* parent)
     setAcceptDrops(false);
 }
 
+void EntryCell::reportPress(const QMouseEvent& event)
+{
+    if (ComesFromTouch(event))
+        emit tapped();
+    else
+        emit pressed(event.button());
+}
+
 void EntryCell::mousePressEvent(QMouseEvent* event)
 {
     QLineEdit::mousePressEvent(event);
     event->accept();
-    emit pressed(event->button());
+    reportPress(*event);
 }
 
 void EntryCell::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QLineEdit::mouseDoubleClickEvent(event);
     event->accept();
-    emit pressed(event->button());
+    reportPress(*event);
 }
 
 void EntryCell::mouseMoveEvent(QMouseEvent* event)
 {
     QLineEdit::mouseMoveEvent(event);
     event->accept();
-    emit mouseMoved();
+    if (!ComesFromTouch(*event))
+        emit mouseMoved();
 }
 
 void EntryCell::mouseReleaseEvent(QMouseEvent* event)

@@ -19,7 +19,9 @@ public:
 signals:
     // A mouse button pressed on the cell.
     void pressed(Qt::MouseButton button);
-    // The mouse pointer moved over the cell.
+    // A finger put down on the cell.
+    void tapped();
+    // The mouse pointer moved over the cell; a finger makes no such move.
     void mouseMoved();
     // A digit typed into the cell (0 to 9), or BLANK for Backspace or Delete.
     void typed(std::int32_t slot);
@@ -31,4 +33,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    void reportPress(const QMouseEvent& event);
 };

@@ -1,6 +1,7 @@
 #include "widgets/PictureBox.h"
 
 #include "platform/PictureFile.h"
+#include "widgets/TouchInput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,12 +63,17 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !leftPressed_)
         return;
     leftPressed_ = false;
-    if (rect().contains(event->position().toPoint()))
+    if (!rect().contains(event->position().toPoint()))
+        return;
+    if (ComesFromTouch(*event))
+        emit tapped();
+    else
         emit clicked();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    emit mouseMoved();
+    if (!ComesFromTouch(*event))
+        emit mouseMoved();
 }

@@ -23,8 +23,10 @@ public:
 signals:
     // A left press followed by a left release inside the box.
     void clicked();
-    // A pointer move over the box; without a button held only while the
-    // box tracks the mouse.
+    // The same made by a finger.
+    void tapped();
+    // A mouse pointer move over the box; without a button held only while
+    // the box tracks the mouse. A finger makes no such move.
     void mouseMoved();
 
 protected:

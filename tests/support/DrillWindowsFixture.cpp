@@ -20,6 +20,16 @@
 #include <QMimeData>
 #include <QRadioButton>
 
+namespace {
+
+QPointingDevice* touchScreen()
+{
+    static QPointingDevice* const device = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    return device;
+}
+
+} // namespace
+
 void DrillWindowsFixture::SetUp()
 {
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
@@ -97,6 +107,22 @@ void DrillWindowsFixture::restoreAsset(const QString& fileName) const
     QFile original(QDir(QStringLiteral(DRILL_ASSETS_DIR)).filePath(fileName));
     ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << fileName.toStdString();
     assets.write(fileName, original.readAll());
+}
+
+void DrillWindowsFixture::tap(const QWidget* control)
+{
+    QWindow* window = control->window()->windowHandle();
+    EXPECT_EQ(control->window()->childAt(at(control)), control) << control->objectName().toStdString() << " is covered";
+    QTest::touchEvent(window, touchScreen()).press(0, at(control), window);
+    QTest::touchEvent(window, touchScreen()).release(0, at(control), window);
+}
+
+void DrillWindowsFixture::touchDrag(QPoint from, QPoint to)
+{
+    QWindow* window = form.windowHandle();
+    QTest::touchEvent(window, touchScreen()).press(0, from, window);
+    QTest::touchEvent(window, touchScreen()).move(0, to, window);
+    QTest::touchEvent(window, touchScreen()).release(0, to, window);
 }
 
 void DrillWindowsFixture::type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)

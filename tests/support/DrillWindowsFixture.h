@@ -60,6 +60,10 @@ protected:
     void pose(Operation operation, std::int32_t upper, std::int32_t lower);
     void restoreAsset(const QString& fileName) const;
 
+    // A finger on a touch screen: put down and lifted at a control, or put
+    // down at one point, slid to another and lifted there.
+    void tap(const QWidget* control);
+    void touchDrag(QPoint from, QPoint to);
     // Keys typed into whatever has the focus, with the text they produce.
     void type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = {});
     // What an input method hands the focused control: a committed text and
