@@ -104,6 +104,8 @@ void TForm1::BuildProblemPanel()
     SpeedButton1 = PlaceControl(new SpeedButton(Panel1), "SpeedButton1", QRect(240, 200, 97, 41),
                          QStringLiteral("はじめる・はんてい・つぎをやる"));
     SpeedButton1->setFont(FixedGothicFont(17));
+    // A double click would start a problem and judge it empty at once.
+    SpeedButton1->SetActsOncePerDoubleClick(true);
 }
 
 void TForm1::BuildKeypadPanel()

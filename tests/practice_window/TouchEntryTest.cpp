@@ -41,6 +41,13 @@ protected:
     {
         pointer == Pointer::Mouse ? click(control) : tap(control);
     }
+    void doublePress(Pointer pointer, const QWidget* control)
+    {
+        if (pointer == Pointer::Mouse)
+            return QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {}, at(control));
+        tap(control);
+        tap(control);
+    }
     // The units answer and the hundreds notation, each as text:slot, the
     // hundreds upper digit's picture and the symbol carried.
     QString sheet() const
@@ -125,6 +132,41 @@ TEST_F(PointerEntry, PressAfterPickingUp)
         EXPECT_EQ(sheet(), QString(row.sheet));
         moveTo(at(form.Panel1, {20, 20}));
     }
+}
+
+// Double presses: the main button acts once at every stage of a problem,
+// while the cells count both presses.
+TEST_F(PointerEntry, DoublePressOnTheMainButtonActsOnce)
+{
+    for (const Pointer pointer : {mouse, finger}) {
+        SCOPED_TRACE(testing::PrintToString(pointer));
+        click(form.Button12);
+        pose(Operation::Addition, 48, 37);
+        const std::int32_t drawn = state.ProblemCount;
+        sounds.clear();
+        ASSERT_EQ(form.SpeedButton1->text(), "はんてい");
+        writeAnswer(84);
+        doublePress(pointer, form.SpeedButton1);
+        EXPECT_EQ(sounds.size(), 1u);
+        EXPECT_EQ(form.SpeedButton1->text(), "はんてい");
+        click(form.Button14);
+        doublePress(pointer, form.SpeedButton1);
+        EXPECT_EQ(state.ProblemCount, drawn + 1);
+        EXPECT_EQ(state.Phase, Phase::FirstTry);
+        EXPECT_EQ(sounds.size(), 1u);
+        doublePress(pointer, form.Edit11);
+        EXPECT_EQ(form.Edit11->text(), "２");
+    }
+}
+
+// The first press of all: "はじめる" draws problem 1 and leaves it unjudged.
+TEST_F(PointerEntry, DoubleTapOnHajimeruDrawsOneProblem)
+{
+    doublePress(finger, form.SpeedButton1);
+    EXPECT_EQ(practiceFace().first(6), (QStringList{"", "", "mascot.bmp", "はんてい", "", ""}));
+    EXPECT_EQ(state.ProblemCount, 1);
+    EXPECT_EQ(state.Phase, Phase::FirstTry);
+    EXPECT_TRUE(sounds.empty());
 }
 
 // A whole problem by finger: buttons and radio items work by tap.
