@@ -64,13 +64,14 @@ void TForm1::DropOnCell(EntryCell* cell, std::int32_t& slot)
 void TForm1::DropOnUpperDigit(int column)
 {
     RunGuarded([&] {
-        // A digit carried onto an upper digit is let go without effect. If
-        // the struck picture cannot be loaded the slash stays held, and the
-        // next move over the digit tries again.
-        if (state_.HeldDigit == HELD_SLASH)
-            ToggleStrike(column);
+        // A digit carried onto an upper digit is let go without effect. The
+        // slash is let go before its picture is loaded: should that fail,
+        // one error box tells so, not one for every further move.
+        const bool slash = state_.HeldDigit == HELD_SLASH;
         LetGoOfHeldSymbol(state_);
         SetScreenCursor(crDefault);
+        if (slash)
+            ToggleStrike(column);
     });
 }
 

@@ -190,4 +190,38 @@ TEST_F(PointerEntry, ButtonsAndRadioItemsWorkByTap)
     EXPECT_EQ(form.SpeedButton1->text(), "はんてい");
 }
 
+// Without its picture a slash carried onto an upper digit is let go at
+// once: one error box, however much the pointer then moves over the digit,
+// and the digit and its stroke stay as they were.
+TEST_F(PointerEntry, OneErrorBoxForAMissingStrikePicture)
+{
+    const struct { Pointer pointer; bool struckBefore; const char* missing; const char* picture; } rows[] = {
+        {mouse, false, "b4.bmp", "b4"}, {finger, false, "b4.bmp", "b4"},
+        {mouse, true, "n4.bmp", "n4"},  {finger, true, "n4.bmp", "n4"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.pointer) + " " + row.missing);
+        pose(Operation::Subtraction, 5432, 1234);
+        if (row.struckBefore)
+            carry(form.Button11, form.Image2);
+        const NotationRow crossedOut = state.CrossedOut;
+        const QString shown = files({form.Image2});
+        boxes.clear();
+        assets.remove(row.missing);
+        drag(row.pointer, form.Button11, at(form.Image2));
+        for (int step = 2; step < 8; ++step)
+            moveTo(at(form.Image2) + QPoint(step, step));
+        EXPECT_EQ(boxes, (decltype(boxes){{"ぽろみんか", QString("ﾌｧｲﾙ %1 は開けません。").arg(row.missing)}}));
+        EXPECT_EQ(state.HeldDigit, NO_HELD);
+        EXPECT_EQ(ScreenCursor(), crDefault);
+        EXPECT_EQ(state.CrossedOut, crossedOut);
+        EXPECT_EQ(files({form.Image2}), shown);
+        restoreAsset(row.missing);
+        drag(row.pointer, form.Button11, at(form.Image2));
+        EXPECT_EQ(files({form.Image2}), row.picture);
+        EXPECT_EQ(boxes.size(), 1u);
+        click(form.Button12);
+    }
+}
+
 } // namespace
