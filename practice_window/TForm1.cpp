@@ -136,7 +136,6 @@ void TForm1::BuildKeypadPanel()
                              key.symbol == HELD_SLASH ? QStringLiteral("ななめせん ／")
                                                       : QStringLiteral("すうじ %1").arg(caption));
         button->setFont(keyFont);
-        button->setAutoDefault(true);
         if (key.symbol == HELD_SLASH)
             SetTextColour(button, olive);
         this->*key.member = button;
@@ -144,6 +143,8 @@ void TForm1::BuildKeypadPanel()
         connect(button, &KeypadKey::pressed, this, [this, symbol] { PickUpSymbol(symbol); });
     }
     // Enter activates the default key, which has nothing to do on a click.
+    // No key is auto-default: outside a dialog such a key takes the heavier
+    // frame while it has the focus, and the default one gives it up for good.
     Button2->setDefault(true);
 }
 

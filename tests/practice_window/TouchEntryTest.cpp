@@ -224,4 +224,20 @@ TEST_F(PointerEntry, OneErrorBoxForAMissingStrikePicture)
     }
 }
 
+// "２" keeps the heavier frame of the default key whichever key was pressed
+// last, and no other key takes it.
+TEST_F(PointerEntry, OnlyTheTwoKeyKeepsTheDefaultFrame)
+{
+    pose(Operation::Addition, 48, 37);
+    for (const Pointer pointer : {mouse, finger}) {
+        for (const QWidget* pressed : std::initializer_list<const QWidget*>{
+                 form.Button2, form.Button5, form.Edit12, form.Button11, form.Button14}) {
+            SCOPED_TRACE(testing::PrintToString(pointer) + " " + pressed->objectName().toStdString());
+            press(pointer, pressed);
+            for (const KeypadKey* key : {form.Button1, form.Button2, form.Button5, form.Button11})
+                EXPECT_EQ(key->isDefault(), key == form.Button2) << key->objectName().toStdString();
+        }
+    }
+}
+
 } // namespace
