@@ -32,6 +32,9 @@ TEST(AssetArtTest, EveryPictureIsDrawnAtItsSize)
         expected.emplace(QStringLiteral("assets/n%1.bmp").arg(value), tile);
         expected.emplace(QStringLiteral("assets/b%1.bmp").arg(value), tile);
     }
+    for (const auto& [path, size] : std::map(expected)) // twins for screens at 200 %
+        if (path.startsWith("assets/"))
+            expected.emplace(QString(path).replace(".bmp", "@2x.bmp"), size * 2);
     const auto files = generated();
     for (const auto& [path, size] : expected) {
         SCOPED_TRACE(path.toStdString());
