@@ -4,7 +4,6 @@
 #include "platform/PictureFile.h"
 #include "widgets/TouchInput.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,18 +11,12 @@ namespace {
 
 constexpr int twinScale = 2;
 
-QString twinFile(const QString& bareName)
-{
-    const QFileInfo plain(bareName);
-    return plain.completeBaseName() + QStringLiteral("@2x.") + plain.suffix();
-}
-
 // A twin that is missing, unreadable or not exactly twice the size leaves
 // the plain picture, without a word: the plain one is all the program needs.
 QPixmap sharperTwin(const QString& bareName, const QPixmap& plain)
 {
     try {
-        QPixmap twin = LoadPictureFile(twinFile(bareName));
+        QPixmap twin = LoadPictureFile(TwinPictureFile(bareName));
         if (twin.size() != plain.size() * twinScale)
             return plain;
         twin.setDevicePixelRatio(twinScale);
