@@ -4,11 +4,31 @@
 #include "RandomSource.h"
 #include "TForm1.h"
 #include "TForm2.h"
+#include "worksheet/WorksheetCommand.h"
+#include "worksheet/WorksheetOptions.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // The command line is read before any application object exists: the
+    // worksheet mode makes its own, with no display when it writes a file.
+    QCommandLineParser parser;
+    AddWorksheetOptions(parser);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.contains(QStringLiteral("--worksheet"))) {
+        if (!parser.parse(arguments)) {
+            std::fprintf(stderr, "porominka: %s\n", qUtf8Printable(parser.errorText()));
+            return 2;
+        }
+        return RunWorksheetCommand(parser, argc, argv);
+    }
+
     QApplication application(argc, argv);
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     SetApplicationHelpFile(QStringLiteral("zumirano.hlp"));

@@ -1,0 +1,84 @@
+#include "WorksheetCommand.h"
+
+#include "Worksheet.h"
+#include "WorksheetOptions.h"
+#include "WorksheetPrinting.h"
+#include "WorksheetWindow.h"
+
+#include "platform/ApplicationTitle.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <random>
+
+namespace {
+
+constexpr int badInput = 2;
+
+int refuse(const QString& line)
+{
+    std::fprintf(stderr, "porominka: %s\n", qUtf8Printable(line));
+    return badInput;
+}
+
+int cannotWrite(const QSaveFile& file)
+{
+    return refuse(QStringLiteral("--worksheet: cannot write \"%1\": %2").arg(file.fileName(), file.errorString()));
+}
+
+// The launcher starts the program in its own directory; a file named on the
+// command line belongs where the caller was.
+QString callersPath(const QString& file)
+{
+    const QString callerDir = qEnvironmentVariable("POROMINKA_CALLER_DIR");
+    return callerDir.isEmpty() ? QDir::current().absoluteFilePath(file) : QDir(callerDir).absoluteFilePath(file);
+}
+
+int writeFile(WorksheetRequest request, int& argc, char** argv)
+{
+    if (!request.seedGiven) {
+        request.settings.seed = std::random_device{}();
+        std::printf("seed: %u\n", request.settings.seed);
+        std::fflush(stdout);
+    }
+    // A file that cannot be written is refused before anything else starts.
+    QSaveFile file(callersPath(request.file));
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotWrite(file);
+    // Drawing text needs the fonts of a GUI application, but no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    WriteWorksheetPdf(file, DrawWorksheet(request.settings));
+    return file.commit() ? 0 : cannotWrite(file);
+}
+
+int openWindow(WorksheetRequest request, int& argc, char** argv)
+{
+    if (!request.seedGiven)
+        request.settings.seed = std::random_device{}();
+    QApplication application(argc, argv);
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    WorksheetWindow window(request.settings);
+    window.show();
+    return application.exec();
+}
+
+} // namespace
+
+bool WorksheetRequested(const QCommandLineParser& parser)
+{
+    return parser.isSet(QStringLiteral("worksheet"));
+}
+
+int RunWorksheetCommand(const QCommandLineParser& parser, int& argc, char** argv)
+{
+    const auto read = ReadWorksheetOptions(parser);
+    if (const QString* message = std::get_if<QString>(&read))
+        return refuse(*message);
+    const WorksheetRequest& request = std::get<WorksheetRequest>(read);
+    return request.file.isEmpty() ? openWindow(request, argc, argv) : writeFile(request, argc, argv);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "WorksheetSettings.h"
+
+#include <QString>
+
+#include <variant>
+
+class QCommandLineParser;
+
+// The sheet mode's command line:
+//   --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]
+//               [--operation add|subtract] [--problems N] [--seed S]
+// FILE is the one positional argument; without it the "プリント" window opens.
+void AddWorksheetOptions(QCommandLineParser& parser);
+
+// What the command line asks for. The values left out are the practice
+// window's start-up settings and twelve problems.
+struct WorksheetRequest {
+    WorksheetSettings settings;
+    bool seedGiven = false;
+    QString file;
+};
+
+// Reads the parsed options; bad input gives one line naming the option and
+// the values it takes.
+std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineParser& parser);
