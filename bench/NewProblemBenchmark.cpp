@@ -1,5 +1,5 @@
-#include "ExerciseState.h"
-#include "NewProblem.h"
+#include "engine/ExerciseState.h"
+#include "engine/NewProblem.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,6 @@
-#include "DrawingRules.h"
+#include "engine/DrawingRules.h"
 
-#include "ColumnDigits.h"
-#include "ExerciseState.h"
+#include "engine/ColumnDigits.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +8,6 @@
 namespace {
 
 constexpr std::int32_t ANY_CARRY_MODE = -1;
-
 
 constexpr bool anyColumnCarries(std::int32_t u, std::int32_t l, int leftmost)
 {
@@ -27,8 +25,8 @@ constexpr bool anyColumnBorrows(std::int32_t u, std::int32_t l)
     return false;
 }
 
-constexpr std::int32_t A = OPERATION_ADDITION;
-constexpr std::int32_t S = OPERATION_SUBTRACTION;
+constexpr Operation A = Operation::Addition;
+constexpr Operation S = Operation::Subtraction;
 
 // Addition in range 2, carry mode 0, looks at the units column only and caps
 // the sum at 100, so 10 + 90 and its kin come up although their tens carry;
@@ -74,9 +72,8 @@ std::span<const DrawingRule> DrawingRules()
 }
 
 const DrawingRule& DrawingRuleFor(std::int32_t selectedRange, std::int32_t selectedCarry,
-                                  std::int32_t selectedKind)
+                                  Operation operation)
 {
-    const std::int32_t operation = selectedKind == 1 ? S : A;
     const std::int32_t range = std::clamp(selectedRange, 0, RANGE_COUNT - 1);
     const std::int32_t carryMode = std::clamp(selectedCarry, 0, CARRY_MODE_COUNT - 1);
     return *std::find_if(rules.begin(), rules.end(), [&](const DrawingRule& rule) {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "engine/Operation.h"
+
 #include <cstdint>
 #include <span>
 
 // One rule of the problem generator: both numbers are drawn uniformly from
 // their intervals, and drawn again while the pair fails the rule.
 struct DrawingRule {
-    std::int32_t operation;   // OPERATION_ADDITION or OPERATION_SUBTRACTION
+    Operation operation;
     std::int32_t range;       // "はんい" item, 0 to 4
     std::int32_t carryMode;   // "くりあがり" item, 0 to 2
     std::int32_t upperLow, upperHigh;
@@ -21,7 +23,6 @@ inline constexpr std::int32_t CARRY_MODE_COUNT = 3;
 std::span<const DrawingRule> DrawingRules();
 
 // The rule for a selection. Indexes outside the radio groups' items are a
-// caller's error; they are clamped to the nearest item, and any operation
-// index other than 1 ("ひきざん") means addition.
+// caller's error; they are clamped to the nearest item.
 const DrawingRule& DrawingRuleFor(std::int32_t selectedRange, std::int32_t selectedCarry,
-                                  std::int32_t selectedKind);
+                                  Operation operation);

@@ -1,4 +1,4 @@
-#include "ExerciseState.h"
+#include "engine/ExerciseState.h"
 
 void ResetExerciseState(ExerciseState& state)
 {
@@ -19,8 +19,8 @@ void SetStartupValues(ExerciseState& state)
 {
     state.HeldDigit = NO_HELD;
     ResetExerciseState(state);
-    state.Operation = OPERATION_ADDITION;
-    state.Phase = PHASE_CLOSED;
+    state.Operation = Operation::Addition;
+    state.Phase = Phase::Closed;
     state.ProblemCount = 0;
     state.FirstTryCount = 0;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/Operation.h"
+#include "engine/Phase.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -11,16 +14,6 @@ inline constexpr std::int32_t NO_HELD = -2;
 // HeldDigit while the slash is being carried.
 inline constexpr std::int32_t HELD_SLASH = -1;
 
-inline constexpr std::int32_t OPERATION_ADDITION = 1;
-inline constexpr std::int32_t OPERATION_SUBTRACTION = -1;
-
-// Phase: no problem is open; the main button draws the next one.
-inline constexpr std::int32_t PHASE_CLOSED = 1;
-// Phase: a problem is open and has not been judged wrong yet.
-inline constexpr std::int32_t PHASE_FIRST_TRY = -1;
-// Phase: a problem is open and has been judged wrong at least once.
-inline constexpr std::int32_t PHASE_RETRYING = 0;
-
 // Column rows run from the thousands (index 0) to the units (index 3). The
 // notation rows stop at the tens: nothing is carried into the units column or
 // borrowed from its upper digit.
@@ -31,8 +24,8 @@ using NotationRow = std::array<std::int32_t, 3>;
 // the engine and both windows read and write it directly.
 struct ExerciseState {
     std::int32_t HeldDigit = NO_HELD;
-    std::int32_t Operation = OPERATION_ADDITION;
-    std::int32_t Phase = PHASE_CLOSED;
+    ::Operation Operation = ::Operation::Addition;
+    ::Phase Phase = ::Phase::Closed;
     std::int32_t ProblemCount = 0;
     std::int32_t FirstTryCount = 0;
     NotationRow ExpectedMarks{BLANK, BLANK, BLANK};

@@ -1,4 +1,4 @@
-#include "Judge.h"
+#include "engine/Judge.h"
 
 namespace {
 
@@ -17,45 +17,37 @@ bool answerRight(const ExerciseState& state)
     return true;
 }
 
-// A carry of 0 counts as no carry: it may be left empty or written as 0.
-bool carryNotationRight(const ExerciseState& state, std::size_t column)
+// Where no mark is written, the cell may be left empty or hold 0. A column
+// that lent needs its lowered digit written and its upper digit struck
+// through; a needless strike elsewhere is no fault.
+bool notationRight(const ExerciseState& state, Operation rule, std::size_t column)
 {
     const std::int32_t expected = state.ExpectedMarks[column];
     const std::int32_t entered = state.EnteredMarks[column];
-    return expected <= 0 ? entered <= 0 : entered == expected;
-}
-
-// A column that lent needs its lowered digit written and its upper digit
-// struck through; a needless strike elsewhere is no fault.
-bool lendingNotationRight(const ExerciseState& state, std::size_t column)
-{
-    const std::int32_t expected = state.ExpectedMarks[column];
-    const std::int32_t entered = state.EnteredMarks[column];
-    if (expected < 0)
+    if (!MarkIsWritten(rule, expected))
         return entered <= 0;
-    return entered == expected && state.CrossedOut[column] == STRUCK;
+    return entered == expected && (rule == Operation::Addition || state.CrossedOut[column] == STRUCK);
 }
 
 } // namespace
 
-Judgement JudgeEntries(const ExerciseState& state, std::int32_t selectedKind)
+Judgement JudgeEntries(const ExerciseState& state, Operation notationRule)
 {
-    const auto columnRight = selectedKind == 1 ? lendingNotationRight : carryNotationRight;
     bool marksRight = true;
     for (std::size_t column = 0; column < state.ExpectedMarks.size(); ++column)
-        marksRight = marksRight && columnRight(state, column);
+        marksRight = marksRight && notationRight(state, notationRule, column);
     return {answerRight(state), marksRight};
 }
 
 void RecordJudgement(ExerciseState& state, bool answerRight)
 {
     if (!answerRight) {
-        state.Phase = PHASE_RETRYING;
+        state.Phase = Phase::Retrying;
         return;
     }
-    if (state.Phase == PHASE_FIRST_TRY)
+    if (state.Phase == Phase::FirstTry)
         state.FirstTryCount += 1;
-    state.Phase = PHASE_CLOSED;
+    state.Phase = Phase::Closed;
 }
 
 std::int32_t Score(const ExerciseState& state)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExerciseState.h"
+#include "engine/ExerciseState.h"
 
 #include <cstdint>
 
@@ -12,9 +12,10 @@ struct Judgement {
 };
 
 // Judges the entries of the open problem without changing anything. The
-// notation rule follows `selectedKind`, the operation shown selected at the
-// moment of judging: 1 is subtraction, any other value addition.
-Judgement JudgeEntries(const ExerciseState& state, std::int32_t selectedKind);
+// notation is judged by the rule of `notationRule`, the operation selected
+// at the moment of judging, which need not be the one the problem was drawn
+// with.
+Judgement JudgeEntries(const ExerciseState& state, Operation notationRule);
 
 // Applies one judgement to the phase and the first-try count.
 void RecordJudgement(ExerciseState& state, bool answerRight);

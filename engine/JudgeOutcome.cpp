@@ -1,4 +1,4 @@
-#include "JudgeOutcome.h"
+#include "engine/JudgeOutcome.h"
 
 namespace {
 

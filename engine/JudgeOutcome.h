@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Judge.h"
+#include "engine/Judge.h"
 
 enum class JudgeOutcome { Correct, MarksWrong, AnswerWrong };
 

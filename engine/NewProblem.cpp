@@ -1,12 +1,12 @@
-#include "NewProblem.h"
+#include "engine/NewProblem.h"
 
-#include "DrawingRules.h"
-#include "WorkedAnswer.h"
+#include "engine/DrawingRules.h"
+#include "engine/WorkedAnswer.h"
 
 void NewProblem(ExerciseState& state, std::int32_t selectedRange, std::int32_t selectedCarry,
                 std::int32_t selectedKind, RandomSource& random)
 {
-    const DrawingRule& rule = DrawingRuleFor(selectedRange, selectedCarry, selectedKind);
+    const DrawingRule& rule = DrawingRuleFor(selectedRange, selectedCarry, OperationForKind(selectedKind));
     std::uniform_int_distribution<std::int32_t> upperDraw(rule.upperLow, rule.upperHigh);
     std::uniform_int_distribution<std::int32_t> lowerDraw(rule.lowerLow, rule.lowerHigh);
     // Both numbers are drawn afresh on every attempt, so each accepted pair is

@@ -1,6 +1,6 @@
-#include "WorkedAnswer.h"
+#include "engine/WorkedAnswer.h"
 
-#include "ColumnDigits.h"
+#include "engine/ColumnDigits.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void WriteOperands(ExerciseState& state, std::int32_t upper, std::int32_t lower)
 
 void WorkAnswer(ExerciseState& state)
 {
-    if (state.Operation == OPERATION_SUBTRACTION)
+    if (state.Operation == Operation::Subtraction)
         subtractionWalk(state);
     else
         additionWalk(state);
@@ -91,10 +91,10 @@ void WorkAnswer(ExerciseState& state)
     blankLeadingZeros(state.ExpectedAnswer);
     clearUnwrittenNotation(state);
     state.ProblemCount += 1;
-    state.Phase = PHASE_FIRST_TRY;
+    state.Phase = Phase::FirstTry;
 }
 
-void PoseProblem(ExerciseState& state, std::int32_t operation, std::int32_t upper,
+void PoseProblem(ExerciseState& state, Operation operation, std::int32_t upper,
                  std::int32_t lower)
 {
     ResetExerciseState(state);

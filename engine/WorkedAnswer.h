@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExerciseState.h"
+#include "engine/ExerciseState.h"
 
 #include <cstdint>
 
@@ -16,5 +16,5 @@ void WorkAnswer(ExerciseState& state);
 
 // Sets up one exact problem: resets the rows, writes the operands and works
 // the answer, as drawing that pair at random would.
-void PoseProblem(ExerciseState& state, std::int32_t operation, std::int32_t upper,
+void PoseProblem(ExerciseState& state, Operation operation, std::int32_t upper,
                  std::int32_t lower);

@@ -1,12 +1,12 @@
-#include "TForm2.h"
+#include "model_answer_window/TForm2.h"
 
-#include "ControlPlacement.h"
-#include "DigitTables.h"
-#include "EventGuard.h"
-#include "Panel.h"
-#include "PictureBox.h"
-#include "ToolkitFonts.h"
-#include "WindowPlacement.h"
+#include "platform/EventGuard.h"
+#include "platform/ToolkitFonts.h"
+#include "platform/WindowPlacement.h"
+#include "widgets/ControlPlacement.h"
+#include "widgets/DigitTables.h"
+#include "widgets/Panel.h"
+#include "widgets/PictureBox.h"
 
 #include <QIcon>
 #include <QLineEdit>
@@ -15,21 +15,12 @@
 
 namespace {
 
-// The sum stands 16 pixels right of and 40 pixels above the practice
-// window's, with the answer just under the rule line.
-constexpr std::array<int, 4> columnLeft{67, 112, 157, 202};
-constexpr int notationTop = 5;
-constexpr int upperTop = 43;
-constexpr int lowerTop = 82;
-constexpr int answerTop = 126;
-
-QLineEdit* digitCell(QWidget* parent, const QString& name, QPoint topLeft, const QString& spokenName)
+// The cells only show the worked answer: nothing is typed, nothing visited.
+void makeDigitCell(QLineEdit* cell)
 {
-    auto* cell = PlaceControl(new QLineEdit(parent), name, QRect(topLeft, CELL_SIZE), spokenName);
     cell->setReadOnly(true);
     cell->setFocusPolicy(Qt::ClickFocus);
     cell->setFont(FixedGothicFont(27, true));
-    return cell;
 }
 
 void loadAndShow(PictureBox* picture, const QString& file)
@@ -54,27 +45,20 @@ TForm2::TForm2(const ExerciseState& state, QWidget* parent)
     PlaceWindowByOuterGeometry(this, QRect(-4, 54, 313, 257));
 
     Panel1 = PlaceControl(new Panel(this), QStringLiteral("Panel1"), QRect(8, 8, 289, 209), QStringLiteral("おてほん"));
-    for (int column = 0; column < 4; ++column) {
-        const int left = columnLeft[column];
-        if (column < 3) {
-            notationCells_[column] = digitCell(Panel1, QStringLiteral("Edit%1").arg(column + 1), QPoint(left, notationTop),
-                                               QStringLiteral("うえの メモ（%1）").arg(ColumnNames()[column]));
-            SetTextColour(notationCells_[column], QColor(0, 0, 255));
-        }
-        answerCells_[column] = digitCell(Panel1, QStringLiteral("Edit%1").arg(column + 4), QPoint(left, answerTop),
-                                         QStringLiteral("こたえ（%1）").arg(ColumnNames()[column]));
-        upperDigits_[column] = MakeDigitPicture(Panel1, QStringLiteral("Image%1").arg(column + 1), QPoint(left, upperTop),
-                                            QStringLiteral("うえの かず（%1）").arg(ColumnNames()[column]));
-        lowerDigits_[column] = MakeDigitPicture(Panel1, QStringLiteral("Image%1").arg(column + 6), QPoint(left, lowerTop),
-                                            QStringLiteral("したの かず（%1）").arg(ColumnNames()[column]));
+    columns_ = BuildColumnSum<QLineEdit>(Panel1, MODEL_ANSWER_SUM_ORIGIN, {"Edit1", "Edit2", "Edit3"},
+                                         {"Edit4", "Edit5", "Edit6", "Edit7"});
+    for (QLineEdit* cell : columns_.notationCells) {
+        makeDigitCell(cell);
+        SetTextColour(cell, QColor(0, 0, 255));
     }
-    std::tie(Edit1, Edit2, Edit3) = std::tuple(notationCells_[0], notationCells_[1], notationCells_[2]);
-    std::tie(Edit4, Edit5, Edit6, Edit7) = std::tuple(answerCells_[0], answerCells_[1], answerCells_[2], answerCells_[3]);
-    std::tie(Image1, Image2, Image3, Image4) = std::tuple(upperDigits_[0], upperDigits_[1], upperDigits_[2], upperDigits_[3]);
-    std::tie(Image6, Image7, Image8, Image9) = std::tuple(lowerDigits_[0], lowerDigits_[1], lowerDigits_[2], lowerDigits_[3]);
-    Image5 = MakeDigitPicture(Panel1, QStringLiteral("Image5"), QPoint(22, lowerTop), QStringLiteral("きごう"));
-
-    Shape1 = MakeRuleLine(Panel1, QPoint(22, 120));
+    for (QLineEdit* cell : columns_.answerCells)
+        makeDigitCell(cell);
+    std::tie(Edit1, Edit2, Edit3) = std::tuple_cat(columns_.notationCells);
+    std::tie(Edit4, Edit5, Edit6, Edit7) = std::tuple_cat(columns_.answerCells);
+    std::tie(Image1, Image2, Image3, Image4) = std::tuple_cat(columns_.upperDigits);
+    std::tie(Image6, Image7, Image8, Image9) = std::tuple_cat(columns_.lowerDigits);
+    Image5 = columns_.operatorSign;
+    Shape1 = columns_.ruleLine;
 
     Button1 = PlaceControl(new QPushButton(QStringLiteral("もどる"), Panel1), QStringLiteral("Button1"),
                     QRect(88, 176, 97, 25), QStringLiteral("もどる"));
@@ -98,38 +82,37 @@ void TForm2::FormShow()
     for (PictureBox* picture : {Image1, Image2, Image3, Image4, Image6, Image7, Image8, Image9})
         picture->hide();
 
-    const bool subtraction = state_.Operation == OPERATION_SUBTRACTION;
-    // A lowered upper digit may be 0 and is written; a carry of 0 is none.
-    for (std::size_t column = 0; column < notationCells_.size(); ++column) {
+    for (std::size_t column = 0; column < columns_.notationCells.size(); ++column) {
         const std::int32_t mark = state_.ExpectedMarks[column];
-        if (subtraction ? mark >= 0 : mark > 0) {
-            notationCells_[column]->setText(DigitText(mark));
-            notationCells_[column]->show();
+        if (MarkIsWritten(state_.Operation, mark)) {
+            columns_.notationCells[column]->setText(DigitText(mark));
+            columns_.notationCells[column]->show();
         }
     }
-    // A 0 in the thousands of the answer is never written.
-    for (std::size_t column = 0; column < answerCells_.size(); ++column) {
+    // The worked answer has blanked its leading zeros, so a 0 in the
+    // thousands is never written while a 0 further right is.
+    for (std::size_t column = 0; column < columns_.answerCells.size(); ++column) {
         const std::int32_t digit = state_.ExpectedAnswer[column];
-        if (column == 0 ? digit > 0 : digit >= 0) {
-            answerCells_[column]->setText(DigitText(digit));
-            answerCells_[column]->show();
+        if (digit >= 0) {
+            columns_.answerCells[column]->setText(DigitText(digit));
+            columns_.answerCells[column]->show();
         }
     }
 
-    loadAndShow(Image5, state_.Operation == OPERATION_ADDITION ? QStringLiteral("plus.bmp")
-                                                              : QStringLiteral("minus.bmp"));
+    loadAndShow(Image5, OperatorPictureFile(state_.Operation));
     // In subtraction every upper digit that lent is drawn struck through,
     // under its lowered digit.
-    for (std::size_t column = 0; column < upperDigits_.size(); ++column) {
+    const bool subtraction = state_.Operation == Operation::Subtraction;
+    for (std::size_t column = 0; column < columns_.upperDigits.size(); ++column) {
         const std::int32_t digit = state_.TopDigits[column];
         if (digit < 0)
             continue;
-        const bool lent = subtraction && column < 3 && state_.ExpectedMarks[column] >= 0;
-        loadAndShow(upperDigits_[column], lent ? StruckDigitPictureFile(digit) : DigitPictureFile(digit));
+        const bool lent = subtraction && column < 3 && MarkIsWritten(Operation::Subtraction, state_.ExpectedMarks[column]);
+        loadAndShow(columns_.upperDigits[column], lent ? StruckDigitPictureFile(digit) : DigitPictureFile(digit));
     }
-    for (std::size_t column = 0; column < lowerDigits_.size(); ++column)
+    for (std::size_t column = 0; column < columns_.lowerDigits.size(); ++column)
         if (state_.BottomDigits[column] >= 0)
-            loadAndShow(lowerDigits_[column], DigitPictureFile(state_.BottomDigits[column]));
+            loadAndShow(columns_.lowerDigits[column], DigitPictureFile(state_.BottomDigits[column]));
 }
 
 void TForm2::Button1Click()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ExerciseState.h"
+#include "engine/ExerciseState.h"
+#include "widgets/ColumnBuilder.h"
 
 #include <QWidget>
 
@@ -48,8 +49,5 @@ private:
     void Button1Click();
 
     const ExerciseState& state_;
-    std::array<QLineEdit*, 3> notationCells_{};
-    std::array<QLineEdit*, 4> answerCells_{};
-    std::array<PictureBox*, 4> upperDigits_{};
-    std::array<PictureBox*, 4> lowerDigits_{};
+    ColumnControls<QLineEdit> columns_;
 };

@@ -1,6 +1,6 @@
-#include "ApplicationHelp.h"
+#include "platform/ApplicationHelp.h"
 
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "ApplicationTitle.h"
+#include "platform/ApplicationTitle.h"
 
 namespace {
 QString& title()

@@ -1,6 +1,6 @@
-#include "ErrorBox.h"
+#include "platform/ErrorBox.h"
 
-#include "ApplicationTitle.h"
+#include "platform/ApplicationTitle.h"
 
 #include <QApplication>
 #include <QMessageBox>

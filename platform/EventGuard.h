@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ErrorBox.h"
-#include "FileOpenError.h"
+#include "platform/ErrorBox.h"
+#include "platform/FileOpenError.h"
 
 #include <exception>
 #include <utility>

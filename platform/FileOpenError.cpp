@@ -1,4 +1,4 @@
-#include "FileOpenError.h"
+#include "platform/FileOpenError.h"
 
 namespace {
 QString messageFor(const QString& fileName)

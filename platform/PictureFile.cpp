@@ -1,6 +1,6 @@
-#include "PictureFile.h"
+#include "platform/PictureFile.h"
 
-#include "FileOpenError.h"
+#include "platform/FileOpenError.h"
 
 #include <QDir>
 #include <QFile>

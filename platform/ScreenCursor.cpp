@@ -1,4 +1,4 @@
-#include "ScreenCursor.h"
+#include "platform/ScreenCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ToolkitFonts.h"
+#include "platform/ToolkitFonts.h"
 
 #include <QStringList>
 

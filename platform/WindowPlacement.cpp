@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "platform/WindowPlacement.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "TForm1.h"
+#include "practice_window/TForm1.h"
 
-#include "DigitTables.h"
-#include "EntryCell.h"
-#include "PictureBox.h"
+#include "widgets/DigitTables.h"
+#include "widgets/EntryCell.h"
+#include "widgets/PictureBox.h"
 
 #include <QLineEdit>
 
@@ -29,11 +29,10 @@ void TForm1::PresentProblem()
     for (EntryCell* cell : {Edit9, Edit10, Edit11, Edit12, Edit14, Edit15, Edit16})
         cell->show();
     Image10->LoadFromFile(QStringLiteral("mascot.bmp"));
-    Image5->LoadFromFile(state_.Operation == OPERATION_ADDITION ? QStringLiteral("plus.bmp")
-                                                                : QStringLiteral("minus.bmp"));
+    Image5->LoadFromFile(OperatorPictureFile(state_.Operation));
     Image5->show();
-    showNumber(upperDigits_, state_.TopDigits);
-    showNumber(lowerDigits_, state_.BottomDigits);
+    showNumber(columns_.upperDigits, state_.TopDigits);
+    showNumber(columns_.lowerDigits, state_.BottomDigits);
     for (QLineEdit* line : std::initializer_list<QLineEdit*>{
              Edit8, Edit9, Edit10, Edit11, Edit12, Edit13, Edit14, Edit15, Edit16})
         line->clear();

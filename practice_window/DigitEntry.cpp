@@ -1,12 +1,12 @@
-#include "TForm1.h"
-
-#include "DigitTables.h"
-#include "EntryCell.h"
-#include "EventGuard.h"
-#include "Panel.h"
-#include "PictureBox.h"
-#include "RadioGroup.h"
-#include "ScreenCursor.h"
+#include "engine/DigitEntryRules.h"
+#include "platform/EventGuard.h"
+#include "platform/ScreenCursor.h"
+#include "practice_window/TForm1.h"
+#include "widgets/DigitTables.h"
+#include "widgets/EntryCell.h"
+#include "widgets/Panel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/RadioGroup.h"
 
 #include <QMouseEvent>
 
@@ -20,11 +20,12 @@ void TForm1::WireDigitEntry()
                 [=, this](Qt::MouseButton button) { StepCell(cell, *slot, button); });
     };
     for (int column = 0; column < 4; ++column)
-        wireCell(answerCells_[column], &state_.EnteredAnswer[column]);
+        wireCell(columns_.answerCells[column], &state_.EnteredAnswer[column]);
     for (int column = 0; column < 3; ++column) {
-        wireCell(notationCells_[column], &state_.EnteredMarks[column]);
-        connect(upperDigits_[column], &PictureBox::mouseMoved, this, [=, this] { DropOnUpperDigit(column); });
-        connect(upperDigits_[column], &PictureBox::clicked, this, [=, this] { UpperDigitClick(column); });
+        wireCell(columns_.notationCells[column], &state_.EnteredMarks[column]);
+        PictureBox* upperDigit = columns_.upperDigits[column];
+        connect(upperDigit, &PictureBox::mouseMoved, this, [=, this] { DropOnUpperDigit(column); });
+        connect(upperDigit, &PictureBox::clicked, this, [=, this] { UpperDigitClick(column); });
     }
     connect(Panel1, &Panel::backgroundMouseMoved, this, &TForm1::CancelHold);
     connect(Panel2, &Panel::backgroundMouseMoved, this, &TForm1::CancelHold);
@@ -47,13 +48,12 @@ void TForm1::PickUpSymbol(std::int32_t symbol)
 void TForm1::DropOnCell(EntryCell* cell, std::int32_t& slot)
 {
     RunGuarded([&] {
-        if (state_.HeldDigit == NO_HELD)
+        const bool slash = state_.HeldDigit == HELD_SLASH;
+        if (!DropHeldSymbol(state_, slot))
             return;
-        cell->setText(DigitText(state_.HeldDigit));
         SetScreenCursor(crDefault);
-        // A slash wipes the cell: it shows nothing and counts as 0.
-        slot = state_.HeldDigit == HELD_SLASH ? 0 : state_.HeldDigit;
-        state_.HeldDigit = NO_HELD;
+        // A slash wipes the cell: it shows nothing though it counts as 0.
+        cell->setText(slash ? QString() : DigitText(slot));
     });
 }
 
@@ -65,7 +65,7 @@ void TForm1::DropOnUpperDigit(int column)
         // next move over the digit tries again.
         if (state_.HeldDigit == HELD_SLASH)
             ToggleStrike(column);
-        state_.HeldDigit = NO_HELD;
+        LetGoOfHeldSymbol(state_);
         SetScreenCursor(crDefault);
     });
 }
@@ -73,10 +73,10 @@ void TForm1::DropOnUpperDigit(int column)
 void TForm1::ToggleStrike(int column)
 {
     const std::int32_t digit = state_.TopDigits[column];
-    const bool struck = state_.CrossedOut[column] == STRUCK;
     // The flag changes only once its picture is on screen.
-    upperDigits_[column]->LoadFromFile(struck ? DigitPictureFile(digit) : StruckDigitPictureFile(digit));
-    state_.CrossedOut[column] = struck ? 0 : STRUCK;
+    columns_.upperDigits[column]->LoadFromFile(IsStruck(state_, column) ? DigitPictureFile(digit)
+                                                                        : StruckDigitPictureFile(digit));
+    ToggleStruck(state_, column);
 }
 
 void TForm1::UpperDigitClick(int column)
@@ -84,7 +84,7 @@ void TForm1::UpperDigitClick(int column)
     RunGuarded([&] {
         // Striking by click follows the operation selected now, whatever
         // drew the problem on screen.
-        if (RadioGroup3->ItemIndex() == 1)
+        if (OperationForKind(RadioGroup3->ItemIndex()) == Operation::Subtraction)
             ToggleStrike(column);
     });
 }
@@ -92,22 +92,15 @@ void TForm1::UpperDigitClick(int column)
 void TForm1::CancelHold()
 {
     RunGuarded([&] {
-        if (state_.HeldDigit == NO_HELD)
-            return;
-        SetScreenCursor(crDefault);
-        state_.HeldDigit = NO_HELD;
+        if (LetGoOfHeldSymbol(state_))
+            SetScreenCursor(crDefault);
     });
 }
 
 void TForm1::StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton button)
 {
     RunGuarded([&] {
-        // The cycle runs empty, ０ … ９, empty: forwards with the left button,
-        // backwards with the others.
-        if (button == Qt::LeftButton)
-            slot = slot >= 9 ? BLANK : slot + 1;
-        else
-            slot = slot <= BLANK ? 9 : slot - 1;
+        slot = SteppedSlot(slot, button == Qt::LeftButton ? StepDirection::Forwards : StepDirection::Backwards);
         cell->setText(DigitText(slot));
     });
 }

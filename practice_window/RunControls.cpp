@@ -1,14 +1,15 @@
-#include "TForm1.h"
+#include "practice_window/TForm1.h"
 
-#include "ApplicationHelp.h"
-#include "EventGuard.h"
-#include "Judge.h"
-#include "JudgeOutcome.h"
-#include "NewProblem.h"
-#include "PictureBox.h"
-#include "RadioGroup.h"
-#include "SoundPlayer.h"
-#include "SpeedButton.h"
+#include "engine/Judge.h"
+#include "engine/JudgeOutcome.h"
+#include "engine/NewProblem.h"
+#include "engine/PracticeRun.h"
+#include "platform/ApplicationHelp.h"
+#include "platform/EventGuard.h"
+#include "platform/SoundPlayer.h"
+#include "widgets/PictureBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/SpeedButton.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +28,7 @@ void TForm1::WireRunControls()
 void TForm1::SpeedButton1Click()
 {
     RunGuarded([&] {
-        if (state_.Phase >= PHASE_CLOSED)
+        if (DrawsNextProblem(state_))
             NextProblem();
         else
             JudgeProblem();
@@ -39,14 +40,14 @@ void TForm1::NextProblem()
     ShowModelAnswerWindow(false);
     NewProblem(state_, RadioGroup1->ItemIndex(), RadioGroup2->ItemIndex(), RadioGroup3->ItemIndex(), random_);
     PresentProblem();
-    state_.Phase = PHASE_FIRST_TRY;
+    // NewProblem has opened the problem already: the phase is FirstTry.
     SpeedButton1->setText(QStringLiteral("はんてい"));
 }
 
 void TForm1::JudgeProblem()
 {
     // The notation is judged by the operation selected now.
-    const Judgement judgement = JudgeEntries(state_, RadioGroup3->ItemIndex());
+    const Judgement judgement = JudgeEntries(state_, OperationForKind(RadioGroup3->ItemIndex()));
     const OutcomePresentation& outcome = PresentationFor(judgement);
     Edit8->setText(QString::fromUtf8(outcome.answerMessage));
     Edit13->setText(QString::fromUtf8(outcome.notationMessage));
@@ -72,9 +73,7 @@ void TForm1::Button12Click()
     RunGuarded([&] {
         // A fresh run: the counters start again and its first problem is
         // drawn from the settings as they stand.
-        state_.Phase = PHASE_CLOSED;
-        state_.ProblemCount = 0;
-        state_.FirstTryCount = 0;
+        RestartRun(state_);
         NextProblem();
         Edit17->clear();
         Edit18->clear();
@@ -86,9 +85,9 @@ void TForm1::Button14Click()
     RunGuarded([&] {
         // Before the first problem there is nothing to show and no score to
         // give, so the button changes nothing.
-        if (state_.ProblemCount < 1)
+        if (!HasDrawnProblem(state_))
             return;
-        state_.Phase = PHASE_CLOSED;
+        CloseWithoutJudging(state_);
         ShowCounts();
         SpeedButton1->setText(QStringLiteral("つぎをやる"));
         ShowModelAnswerWindow(true);

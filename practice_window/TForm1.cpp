@@ -1,15 +1,16 @@
-#include "TForm1.h"
+#include "practice_window/TForm1.h"
 
-#include "ControlPlacement.h"
-#include "CurrentDirectory.h"
-#include "EntryCell.h"
-#include "KeypadKey.h"
-#include "Panel.h"
-#include "PictureBox.h"
-#include "RadioGroup.h"
-#include "SpeedButton.h"
-#include "ToolkitFonts.h"
-#include "WindowPlacement.h"
+#include "platform/CurrentDirectory.h"
+#include "platform/ToolkitFonts.h"
+#include "platform/WindowPlacement.h"
+#include "widgets/ControlPlacement.h"
+#include "widgets/EntryCell.h"
+#include "widgets/KeypadKey.h"
+#include "widgets/Panel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/SettingCaptions.h"
+#include "widgets/SpeedButton.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -19,13 +20,6 @@
 #include <chrono>
 
 namespace {
-
-// The four columns of the sum, thousands to units, 45 pixels apart.
-constexpr std::array<int, 4> columnLeft{51, 96, 141, 186};
-constexpr int notationTop = 45;
-constexpr int upperTop = 83;
-constexpr int lowerTop = 122;
-constexpr int answerTop = 173;
 
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
@@ -71,42 +65,24 @@ void TForm1::BuildProblemPanel()
     Panel1 = PlaceControl(new Panel(this), "Panel1", QRect(280, 8, 345, 249), QStringLiteral("もんだい"));
     Panel1->setMouseTracking(true);
 
+    columns_ = BuildColumnSum<EntryCell>(Panel1, PRACTICE_SUM_ORIGIN, {"Edit14", "Edit15", "Edit16"},
+                                         {"Edit9", "Edit10", "Edit11", "Edit12"});
     const QFont cellFont = FixedGothicFont(27, true);
-    const char* notationNames[] = {"Edit14", "Edit15", "Edit16"};
-    const char* answerNames[] = {"Edit9", "Edit10", "Edit11", "Edit12"};
-    const char* upperNames[] = {"Image1", "Image2", "Image3", "Image4"};
-    const char* lowerNames[] = {"Image6", "Image7", "Image8", "Image9"};
-    for (int column = 0; column < 4; ++column) {
-        const int left = columnLeft[column];
-        if (column < 3) {
-            auto* cell = PlaceControl(new EntryCell(Panel1), notationNames[column],
-                               QRect(QPoint(left, notationTop), CELL_SIZE),
-                               QStringLiteral("うえの メモ（%1）").arg(ColumnNames()[column]));
-            cell->setFont(cellFont);
-            SetTextColour(cell, blue);
-            notationCells_[column] = cell;
-        }
-        upperDigits_[column] = MakeDigitPicture(Panel1, upperNames[column], QPoint(left, upperTop),
-                                            QStringLiteral("うえの かず（%1）").arg(ColumnNames()[column]));
-        lowerDigits_[column] = MakeDigitPicture(Panel1, lowerNames[column], QPoint(left, lowerTop),
-                                            QStringLiteral("したの かず（%1）").arg(ColumnNames()[column]));
-        auto* answer = PlaceControl(new EntryCell(Panel1), answerNames[column],
-                             QRect(QPoint(left, answerTop), CELL_SIZE),
-                             QStringLiteral("こたえ（%1）").arg(ColumnNames()[column]));
-        answer->setFont(cellFont);
-        answerCells_[column] = answer;
+    for (EntryCell* cell : columns_.notationCells) {
+        cell->setFont(cellFont);
+        SetTextColour(cell, blue);
     }
-    std::tie(Edit14, Edit15, Edit16) = std::tuple(notationCells_[0], notationCells_[1], notationCells_[2]);
-    std::tie(Edit9, Edit10, Edit11, Edit12) = std::tuple(answerCells_[0], answerCells_[1], answerCells_[2], answerCells_[3]);
-    std::tie(Image1, Image2, Image3, Image4) = std::tuple(upperDigits_[0], upperDigits_[1], upperDigits_[2], upperDigits_[3]);
-    std::tie(Image6, Image7, Image8, Image9) = std::tuple(lowerDigits_[0], lowerDigits_[1], lowerDigits_[2], lowerDigits_[3]);
+    for (EntryCell* cell : columns_.answerCells)
+        cell->setFont(cellFont);
+    std::tie(Edit14, Edit15, Edit16) = std::tuple_cat(columns_.notationCells);
+    std::tie(Edit9, Edit10, Edit11, Edit12) = std::tuple_cat(columns_.answerCells);
+    std::tie(Image1, Image2, Image3, Image4) = std::tuple_cat(columns_.upperDigits);
+    std::tie(Image6, Image7, Image8, Image9) = std::tuple_cat(columns_.lowerDigits);
+    Image5 = columns_.operatorSign;
+    Shape1 = columns_.ruleLine;
     // Only the upper digits that can be struck follow the pointer.
     for (int column = 0; column < 3; ++column)
-        upperDigits_[column]->setMouseTracking(true);
-
-    Image5 = MakeDigitPicture(Panel1, "Image5", QPoint(6, lowerTop), QStringLiteral("きごう"));
-
-    Shape1 = MakeRuleLine(Panel1, QPoint(6, 160));
+        columns_.upperDigits[column]->setMouseTracking(true);
 
     Edit8 = PlaceControl(readOnlyBox(Panel1), "Edit8", QRect(192, 8, 145, 20), QStringLiteral("こたえの メッセージ"));
     Edit13 = PlaceControl(readOnlyBox(Panel1), "Edit13", QRect(192, 40, 145, 20), QStringLiteral("うえの メモの メッセージ"));
@@ -192,20 +168,13 @@ void TForm1::BuildSettingsPanel()
 {
     Panel4 = PlaceControl(new Panel(this), "Panel4", QRect(6, 6, 171, 307), QStringLiteral("せってい"));
 
-    RadioGroup1 = PlaceControl(new RadioGroup(QStringLiteral("はんい"),
-                                       {QStringLiteral("１０までつかう"), QStringLiteral("２０までつかう"),
-                                        QStringLiteral("１００までつかう"), QStringLiteral("１０００までつかう"),
-                                        QStringLiteral("９９９９までつかう")},
-                                       1, Panel4),
-                        "RadioGroup1", QRect(10, 6, 151, 131), QStringLiteral("はんい"));
-    RadioGroup2 = PlaceControl(new RadioGroup(QStringLiteral("くりあがり"),
-                                       {QStringLiteral("くりあがり（さがり）なし"),
-                                        QStringLiteral("くりあがり（さがり）あり"), QStringLiteral("いろいろ")},
-                                       1, Panel4),
-                        "RadioGroup2", QRect(10, 146, 151, 87), QStringLiteral("くりあがり"));
-    RadioGroup3 = PlaceControl(new RadioGroup(QStringLiteral("しゅるい"),
-                                       {QStringLiteral("たしざん"), QStringLiteral("ひきざん")}, 2, Panel4),
-                        "RadioGroup3", QRect(10, 240, 151, 57), QStringLiteral("しゅるい"));
+    const auto group = [this](const SettingGroupCaptions& captions, int columns, const char* name, QRect place) {
+        return PlaceControl(new RadioGroup(captions.caption, captions.items, columns, Panel4), name, place,
+                            captions.caption);
+    };
+    RadioGroup1 = group(RangeCaptions(), 1, "RadioGroup1", QRect(10, 6, 151, 131));
+    RadioGroup2 = group(CarryCaptions(), 1, "RadioGroup2", QRect(10, 146, 151, 87));
+    RadioGroup3 = group(KindCaptions(), 2, "RadioGroup3", QRect(10, 240, 151, 57));
 }
 
 // Within each panel the Tab key follows the order the child is used to, the

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ExerciseState.h"
-#include "RandomSource.h"
+#include "engine/ExerciseState.h"
+#include "engine/RandomSource.h"
+#include "widgets/ColumnBuilder.h"
 
 #include <QWidget>
 
@@ -119,8 +120,5 @@ private:
     RandomSource& random_;
     QWidget* Form2 = nullptr;
 
-    std::array<EntryCell*, 4> answerCells_{};
-    std::array<EntryCell*, 3> notationCells_{};
-    std::array<PictureBox*, 4> upperDigits_{};
-    std::array<PictureBox*, 4> lowerDigits_{};
+    ColumnControls<EntryCell> columns_;
 };

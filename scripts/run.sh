@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}"
 
-cmake -S "$root" -B "$root/build/app" -DCMAKE_BUILD_TYPE=Release -DDRILL_BUILD_BENCH=OFF
+cmake -S "$root" -B "$root/build/app" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$root/build/app" -j "$(nproc)" --target porominka
 cd "$root/assets"
 exec "$root/build/app/app/porominka"

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: once as it ships, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer. Window tests run on Qt's
+# offscreen platform, so no display is needed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}"
 
 jobs=$(nproc)
-export QT_QPA_PLATFORM=offscreen
 
 cmake -S "$root" -B "$root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRILL_WERROR=ON
 cmake --build "$root/build/test" -j "$jobs"
-ctest --test-dir "$root/build/test" --output-on-failure -j "$jobs"
+ctest --test-dir "$root/build/test" --output-on-failure --no-tests=error -j "$jobs"
 
 cmake -S "$root" -B "$root/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DDRILL_WERROR=ON \
       -DDRILL_SANITIZE=ON -DDRILL_BUILD_BENCH=OFF
@@ -19,4 +19,4 @@ cmake --build "$root/build/sanitize" -j "$jobs"
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-    ctest --test-dir "$root/build/sanitize" --output-on-failure -j "$jobs"
+    ctest --test-dir "$root/build/sanitize" --output-on-failure --no-tests=error -j "$jobs"

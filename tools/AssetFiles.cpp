@@ -1,9 +1,9 @@
-#include "AssetFiles.h"
+#include "tools/AssetFiles.h"
 
-#include "Pictures.h"
-#include "Sounds.h"
-#include "Tiles.h"
-#include "WavFile.h"
+#include "tools/Pictures.h"
+#include "tools/Sounds.h"
+#include "tools/Tiles.h"
+#include "tools/WavFile.h"
 
 #include <QBuffer>
 #include <QFile>

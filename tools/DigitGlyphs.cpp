@@ -1,4 +1,4 @@
-#include "DigitGlyphs.h"
+#include "tools/DigitGlyphs.h"
 
 #include <QTransform>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Mascot.h"
+#include "tools/Mascot.h"
 
-#include "ArtPalette.h"
+#include "tools/ArtPalette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
-#include "Pictures.h"
+#include "tools/Pictures.h"
 
-#include "ArtPalette.h"
-#include "Mascot.h"
+#include "tools/ArtPalette.h"
+#include "tools/Mascot.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "Sounds.h"
+#include "tools/Sounds.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "Tiles.h"
+#include "tools/Tiles.h"
 
-#include "ArtPalette.h"
-#include "DigitGlyphs.h"
+#include "tools/ArtPalette.h"
+#include "tools/DigitGlyphs.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "WavFile.h"
+#include "tools/WavFile.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "AssetFiles.h"
+#include "tools/AssetFiles.h"
 
 #include <QDir>
 #include <QTextStream>

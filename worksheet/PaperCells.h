@@ -1,38 +1,26 @@
 #pragma once
 
-#include <QPointF>
+#include "engine/Operation.h"
 
-#include <array>
+#include <QRect>
+
 #include <cstdint>
 
 class QColor;
 class QPainter;
 
-// Where a window stands the pieces of its column sum, in its own pixels. The
-// sheet draws each problem with the same measures, so that paper and screen
-// look alike.
-struct ColumnLayout {
-    std::array<double, 4> columnLeft;  // thousands to units
-    double operatorLeft;
-    double notationTop;
-    double upperTop;
-    double lowerTop;
-    double ruleTop;
-    double answerTop;
-};
-
-// The pieces of a column sum on paper, each in a 41 × 35 cell given by its
-// top-left corner.
+// The pieces of a column sum on paper, each in its place of the windows'
+// column layout (ColumnBuilder).
 
 // A digit slot as text in the cells' Japanese Gothic face; nothing for BLANK.
-void DrawDigit(QPainter& painter, QPointF cell, std::int32_t slot, const QColor& ink);
+void DrawDigit(QPainter& painter, QRect cell, std::int32_t slot, const QColor& ink);
 // "＋" or "－".
-void DrawOperator(QPainter& painter, QPointF cell, std::int32_t operation);
+void DrawOperator(QPainter& painter, QRect cell, Operation operation);
 // The frame of a box to write in.
-void DrawBox(QPainter& painter, QPointF cell, const QColor& ink);
+void DrawBox(QPainter& painter, QRect cell, const QColor& ink);
 // The stroke across an upper digit that lent, as on the struck digit pictures.
-void DrawStrike(QPainter& painter, QPointF cell);
-// The black bar under the lower number, from the operator to the units.
-void DrawRuleLine(QPainter& painter, QPointF topLeft);
-// "(7)" in front of the notation row.
-void DrawProblemNumber(QPainter& painter, QPointF cell, int number);
+void DrawStrike(QPainter& painter, QRect cell);
+// The black bar under the lower number.
+void DrawRuleLine(QPainter& painter, QRect line);
+// "(7)" left of the notation row.
+void DrawProblemNumber(QPainter& painter, QRect place, int number);

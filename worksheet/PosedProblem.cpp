@@ -1,10 +1,9 @@
-#include "PosedProblem.h"
-
-#include "PaperCells.h"
+#include "worksheet/PosedProblem.h"
 
 #include "engine/ColumnDigits.h"
 #include "engine/DrawingRules.h"
-#include "practice_window/ControlPlacement.h"
+#include "widgets/ColumnBuilder.h"
+#include "worksheet/PaperCells.h"
 
 #include <QPainter>
 
@@ -12,7 +11,7 @@
 
 namespace {
 
-constexpr ColumnLayout practiceLayout{{51, 96, 141, 186}, 6, 45, 83, 122, 160, 173};
+constexpr const ColumnOrigin& origin = PRACTICE_SUM_ORIGIN;
 const QColor notationInk(0, 0, 255);
 
 // Neither number reaches the column: nothing is carried into it or borrowed
@@ -30,7 +29,7 @@ int leftmostAnswerColumn(const ExerciseState& problem, int widestAnswer)
     int column = THOUSANDS;
     while (column < UNITS && emptyColumn(problem, column))
         ++column;
-    if (problem.Operation == OPERATION_ADDITION && column > THOUSANDS)
+    if (problem.Operation == Operation::Addition && column > THOUSANDS)
         --column;
     return std::max(column, UNITS + 1 - widestAnswer);
 }
@@ -39,35 +38,36 @@ int leftmostAnswerColumn(const ExerciseState& problem, int widestAnswer)
 
 void PaintPosedProblem(QPainter& painter, const ExerciseState& problem, int number, int widestAnswer)
 {
-    const ColumnLayout& layout = practiceLayout;
     painter.save();
-    painter.translate(0, -layout.notationTop);
-    DrawProblemNumber(painter, {0, layout.notationTop}, number);
+    painter.translate(0, -origin.topLeft.y());
+    DrawProblemNumber(painter, QRect(QPoint(0, origin.topLeft.y()), NotationCellRect(origin, THOUSANDS).bottomLeft()),
+                      number);
     for (int column = THOUSANDS; column < UNITS; ++column)
         if (!emptyColumn(problem, column))
-            DrawBox(painter, {layout.columnLeft[column], layout.notationTop}, notationInk);
+            DrawBox(painter, NotationCellRect(origin, column), notationInk);
     // Row by row, top to bottom and left to right, so that the text of the
     // sheet reads the way the sum is read.
     for (int column = THOUSANDS; column <= UNITS; ++column)
-        DrawDigit(painter, {layout.columnLeft[column], layout.upperTop}, problem.TopDigits[column], Qt::black);
-    DrawOperator(painter, {layout.operatorLeft, layout.lowerTop}, problem.Operation);
+        DrawDigit(painter, UpperDigitRect(origin, column), problem.TopDigits[column], Qt::black);
+    DrawOperator(painter, OperatorRect(origin), problem.Operation);
     for (int column = THOUSANDS; column <= UNITS; ++column)
-        DrawDigit(painter, {layout.columnLeft[column], layout.lowerTop}, problem.BottomDigits[column], Qt::black);
-    DrawRuleLine(painter, {layout.operatorLeft, layout.ruleTop});
+        DrawDigit(painter, LowerDigitRect(origin, column), problem.BottomDigits[column], Qt::black);
+    DrawRuleLine(painter, RuleLineRect(origin));
     for (int column = leftmostAnswerColumn(problem, widestAnswer); column <= UNITS; ++column)
-        DrawBox(painter, {layout.columnLeft[column], layout.answerTop}, Qt::black);
+        DrawBox(painter, AnswerCellRect(origin, column), Qt::black);
     painter.restore();
 }
 
 int WidestAnswer(const WorksheetSettings& settings)
 {
-    const DrawingRule& rule = DrawingRuleFor(settings.selectedRange, settings.selectedCarry, settings.selectedKind);
-    const std::int32_t largest = rule.operation == OPERATION_ADDITION ? rule.upperHigh + rule.lowerHigh : rule.upperHigh;
+    const DrawingRule& rule = DrawingRuleFor(settings.selectedRange, settings.selectedCarry,
+                                             OperationForKind(settings.selectedKind));
+    const std::int32_t largest = rule.operation == Operation::Addition ? rule.upperHigh + rule.lowerHigh : rule.upperHigh;
     return std::min(static_cast<int>(QString::number(largest).size()), UNITS + 1);
 }
 
 QSizeF PosedProblemSize()
 {
-    const ColumnLayout& layout = practiceLayout;
-    return {layout.columnLeft[UNITS] + CELL_SIZE.width(), layout.answerTop + CELL_SIZE.height() - layout.notationTop};
+    const QRect units = AnswerCellRect(origin, UNITS);
+    return {static_cast<double>(units.right() + 1), static_cast<double>(units.bottom() + 1 - origin.topLeft.y())};
 }

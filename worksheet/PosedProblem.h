@@ -1,8 +1,7 @@
 #pragma once
 
-#include "WorksheetSettings.h"
-
 #include "engine/ExerciseState.h"
+#include "worksheet/WorksheetSettings.h"
 
 #include <QSizeF>
 

@@ -1,10 +1,9 @@
-#include "SheetHeader.h"
-
-#include "SettingCaptions.h"
-#include "SheetGeometry.h"
-#include "Worksheet.h"
+#include "worksheet/SheetHeader.h"
 
 #include "platform/ToolkitFonts.h"
+#include "widgets/SettingCaptions.h"
+#include "worksheet/SheetGeometry.h"
+#include "worksheet/Worksheet.h"
 
 #include <QPainter>
 

@@ -1,10 +1,10 @@
-#include "SheetPages.h"
+#include "worksheet/SheetPages.h"
 
-#include "PosedProblem.h"
-#include "SheetGeometry.h"
-#include "SheetHeader.h"
-#include "Worksheet.h"
-#include "WorkedProblem.h"
+#include "worksheet/PosedProblem.h"
+#include "worksheet/SheetGeometry.h"
+#include "worksheet/SheetHeader.h"
+#include "worksheet/WorkedProblem.h"
+#include "worksheet/Worksheet.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "Worksheet.h"
+#include "worksheet/Worksheet.h"
 
 #include "engine/NewProblem.h"
 #include "engine/RandomSource.h"

@@ -1,11 +1,10 @@
-#include "WorksheetCommand.h"
-
-#include "Worksheet.h"
-#include "WorksheetOptions.h"
-#include "WorksheetPrinting.h"
-#include "WorksheetWindow.h"
+#include "worksheet/WorksheetCommand.h"
 
 #include "platform/ApplicationTitle.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetOptions.h"
+#include "worksheet/WorksheetPrinting.h"
+#include "worksheet/WorksheetWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

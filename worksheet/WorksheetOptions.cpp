@@ -1,4 +1,4 @@
-#include "WorksheetOptions.h"
+#include "worksheet/WorksheetOptions.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

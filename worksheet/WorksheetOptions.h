@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorksheetSettings.h"
+#include "worksheet/WorksheetSettings.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "WorksheetPrinting.h"
+#include "worksheet/WorksheetPrinting.h"
 
-#include "SheetGeometry.h"
-#include "SheetPages.h"
-#include "Worksheet.h"
+#include "worksheet/SheetGeometry.h"
+#include "worksheet/SheetPages.h"
+#include "worksheet/Worksheet.h"
 
 #include <QPageLayout>
 #include <QPainter>

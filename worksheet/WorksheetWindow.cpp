@@ -1,14 +1,13 @@
-#include "WorksheetWindow.h"
-
-#include "SettingCaptions.h"
-#include "SheetGeometry.h"
-#include "Worksheet.h"
-#include "WorksheetPrinting.h"
+#include "worksheet/WorksheetWindow.h"
 
 #include "platform/ErrorBox.h"
 #include "platform/ToolkitFonts.h"
-#include "practice_window/ControlPlacement.h"
-#include "practice_window/RadioGroup.h"
+#include "widgets/ControlPlacement.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/SettingCaptions.h"
+#include "worksheet/SheetGeometry.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetPrinting.h"
 
 #include <QDir>
 #include <QFileDialog>

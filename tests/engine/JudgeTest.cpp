@@ -1,6 +1,6 @@
-#include "Judge.h"
-#include "JudgeOutcome.h"
-#include "PaperRows.h"
+#include "engine/Judge.h"
+#include "engine/JudgeOutcome.h"
+#include "tests/engine/PaperRows.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ TEST(JudgeEntries, JudgesAnswerAndNotationApart)
         state.EnteredAnswer = paperRow<4>(answer);
         state.EnteredMarks = paperRow<3>(marks);
         state.CrossedOut = paperRow<3>(crossedOut);
-        const Judgement judgement = JudgeEntries(state, kindShown);
+        const Judgement judgement = JudgeEntries(state, OperationForKind(kindShown));
         EXPECT_EQ(std::pair(judgement.AnswerRight, judgement.MarksRight), std::pair(answerRight, marksRight));
     }
 }
@@ -56,17 +56,17 @@ TEST(JudgeEntries, JudgesAnswerAndNotationApart)
 // Only the answer moves the phase; only a right answer at the first try counts.
 TEST(RecordJudgement, MovesThePhaseAndCountsFirstTries)
 {
-    const std::tuple<std::int32_t, bool, std::int32_t, int> steps[] = {  // phase, answer right, phase and first tries after
-        {PHASE_FIRST_TRY, false, PHASE_RETRYING, 4}, {PHASE_RETRYING, false, PHASE_RETRYING, 4},
-        {PHASE_FIRST_TRY, true, PHASE_CLOSED, 5},    {PHASE_RETRYING, true, PHASE_CLOSED, 4},
-        {PHASE_CLOSED, true, PHASE_CLOSED, 4},
+    const std::tuple<Phase, bool, Phase, int> steps[] = {  // phase, answer right, phase and first tries after
+        {Phase::FirstTry, false, Phase::Retrying, 4}, {Phase::Retrying, false, Phase::Retrying, 4},
+        {Phase::FirstTry, true, Phase::Closed, 5},    {Phase::Retrying, true, Phase::Closed, 4},
+        {Phase::Closed, true, Phase::Closed, 4},
     };
     for (const auto& [phaseBefore, answerRight, phaseAfter, firstTriesAfter] : steps) {
         ExerciseState state;
         std::tie(state.Phase, state.ProblemCount, state.FirstTryCount) = std::tuple(phaseBefore, 6, 4);
         RecordJudgement(state, answerRight);
         EXPECT_EQ(std::tie(state.Phase, state.ProblemCount, state.FirstTryCount), std::tuple(phaseAfter, 6, firstTriesAfter))
-            << "phase " << phaseBefore << (answerRight ? ", right" : ", wrong");
+            << "phase " << static_cast<int>(phaseBefore) << (answerRight ? ", right" : ", wrong");
     }
 }
 

@@ -1,5 +1,5 @@
-#include "DrawingRules.h"
-#include "NewProblem.h"
+#include "engine/DrawingRules.h"
+#include "engine/NewProblem.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ void forEverySelection(Test test)
 TEST(DrawingRules, PoseWhatOurOwnRulesPose)
 {
     forEverySelection([](int kind, int range, int carry) {
-        const DrawingRule& rule = DrawingRuleFor(range, carry, kind);
+        const DrawingRule& rule = DrawingRuleFor(range, carry, OperationForKind(kind));
         const OwnRule& own = ownRuleFor(kind, range, carry);
         EXPECT_EQ((std::array{rule.upperLow, rule.upperHigh, rule.lowerLow, rule.lowerHigh}),
                   (std::array{own.upperLow, own.upperHigh, own.lowerLow, own.lowerHigh}));
@@ -131,7 +131,7 @@ TEST(DrawingRules, PoseTheOddProblemsButNotTheirNeighbours)
         {1, 1, 0, 20, 10, true},     {1, 2, 0, 100, 100, true},    {1, 2, 0, 100, 1, false}, {1, 0, 1, 6, 6, true},
     };
     for (const auto& [kind, range, carry, upper, lower, posed] : examples)
-        EXPECT_EQ(engineAccepts(DrawingRuleFor(range, carry, kind), upper, lower), posed)
+        EXPECT_EQ(engineAccepts(DrawingRuleFor(range, carry, OperationForKind(kind)), upper, lower), posed)
             << (kind == 1 ? "sub" : "add") << " range " << range << " carry " << carry << ": " << upper << " and " << lower;
 }
 
@@ -143,7 +143,7 @@ TEST(DrawingRules, ClampIndexesOutsideTheItems)
         {-1, -5, 0, 0, 0, 0}, {9, 7, 1, 4, 2, 1}, {2, -1, 1, 2, 0, 1}, {3, 3, 0, 3, 2, 0}, {1, 1, 2, 1, 1, 0}, {4, 0, -1, 4, 0, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(&DrawingRuleFor(c[0], c[1], c[2]), &DrawingRuleFor(c[3], c[4], c[5]))
+        EXPECT_EQ(&DrawingRuleFor(c[0], c[1], OperationForKind(c[2])), &DrawingRuleFor(c[3], c[4], OperationForKind(c[5])))
             << "range " << c[0] << " carry " << c[1] << " kind " << c[2];
 }
 
@@ -173,7 +173,7 @@ TEST(NewProblem, PosesOnlyAcceptedPairsAndEachEquallyOften)
                 ADD_FAILURE() << "posed " << u << " and " << l;
             ++met[{u, l}];
         }
-        EXPECT_EQ(state.Operation, kind == 1 ? OPERATION_SUBTRACTION : OPERATION_ADDITION);
+        EXPECT_EQ(state.Operation, kind == 1 ? Operation::Subtraction : Operation::Addition);
         if (range > 1)
             return;
         EXPECT_EQ(static_cast<int>(met.size()), accepted) << "some accepted pairs never met";

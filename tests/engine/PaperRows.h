@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkedAnswer.h"
+#include "engine/WorkedAnswer.h"
 
 #include <array>
 #include <cstdio>
@@ -18,12 +18,12 @@ std::array<std::int32_t, N> paperRow(const std::string& text)
 }
 
 // Poses a problem written as "305-8" or "48+37" and gives its operation.
-inline std::int32_t posePaperProblem(ExerciseState& state, const char* problem)
+inline Operation posePaperProblem(ExerciseState& state, const char* problem)
 {
     int upper = 0, lower = 0;
     char sign = 0;
     std::sscanf(problem, "%d%c%d", &upper, &sign, &lower);
-    const std::int32_t operation = sign == '-' ? OPERATION_SUBTRACTION : OPERATION_ADDITION;
+    const Operation operation = sign == '-' ? Operation::Subtraction : Operation::Addition;
     PoseProblem(state, operation, upper, lower);
     return operation;
 }

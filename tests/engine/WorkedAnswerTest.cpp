@@ -1,4 +1,4 @@
-#include "PaperRows.h"
+#include "tests/engine/PaperRows.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,10 @@ auto fields(auto& s)
 }
 
 // Leftovers of an earlier problem, to be cleared or kept.
-ExerciseState usedState(std::int32_t phase)
+ExerciseState usedState(Phase phase)
 {
     ExerciseState state;
-    fields(state) = std::tuple(4, OPERATION_SUBTRACTION, phase, 12, 7, NotationRow{5, 5, 5}, NotationRow{3, 0, 8},
+    fields(state) = std::tuple(4, Operation::Subtraction, phase, 12, 7, NotationRow{5, 5, 5}, NotationRow{3, 0, 8},
                                NotationRow{STRUCK, STRUCK, STRUCK}, DigitRow{7, 7, 7, 7}, DigitRow{6, 6, 6, 6},
                                DigitRow{1, 2, 3, 4}, DigitRow{9, 9, 9, 9});
     return state;
@@ -51,14 +51,14 @@ const char* const worked[][5] = {
 
 TEST(WorkedAnswer, FillsEveryRowAsWorkedOnPaper)
 {
-    const std::int32_t phases[] = {PHASE_CLOSED, PHASE_FIRST_TRY, PHASE_RETRYING};
+    const Phase phases[] = {Phase::Closed, Phase::FirstTry, Phase::Retrying};
     for (std::size_t i = 0; i < std::size(worked); ++i) {
         SCOPED_TRACE(worked[i][0]);
         // Posing clears the learner's entries, counts the problem and opens it
         // whatever phase the last one was left in.
         ExerciseState state = usedState(phases[i % 3]);
-        const std::int32_t operation = posePaperProblem(state, worked[i][0]);
-        EXPECT_EQ(fields(state), std::tuple(4, operation, PHASE_FIRST_TRY, 13, 7, paperRow<3>(worked[i][4]),
+        const Operation operation = posePaperProblem(state, worked[i][0]);
+        EXPECT_EQ(fields(state), std::tuple(4, operation, Phase::FirstTry, 13, 7, paperRow<3>(worked[i][4]),
                                             NotationRow{B, B, B}, NotationRow{}, paperRow<4>(worked[i][1]),
                                             paperRow<4>(worked[i][2]), DigitRow{}, paperRow<4>(worked[i][3])));
     }
@@ -78,14 +78,14 @@ DigitRow onPaper(int number)
 // part of the numbers to its right overflows or runs short. A lending digit
 // shows one less, a 0 having borrowed first shows 9. Notation is dropped from
 // the left while it is 0 or stands over a column neither number reaches.
-NotationRow marksOnPaper(std::int32_t operation, int u, int l)
+NotationRow marksOnPaper(Operation operation, int u, int l)
 {
     NotationRow marks{};
     bool dropping = true;
     for (int column = 0; column < 3; ++column) {
         const int place = placeValues[column];
         int written = B;
-        if (operation == OPERATION_ADDITION)
+        if (operation == Operation::Addition)
             written = u % place + l % place >= place ? 1 : 0;
         else if (u % place < l % place)
             written = (u / place % 10 + 9) % 10;
@@ -100,44 +100,44 @@ NotationRow marksOnPaper(std::int32_t operation, int u, int l)
 // nothing may be left over from the problem before.
 TEST(WorkedAnswer, AgreesWithTheArithmetic)
 {
-    ExerciseState state = usedState(PHASE_CLOSED);
+    ExerciseState state = usedState(Phase::Closed);
     int faults = 0;
-    auto check = [&](std::int32_t operation, int u, int l) {
+    auto check = [&](Operation operation, int u, int l) {
         PoseProblem(state, operation, u, l);
-        const int result = operation == OPERATION_ADDITION ? u + l : u - l;
+        const int result = operation == Operation::Addition ? u + l : u - l;
         if (std::tie(state.TopDigits, state.BottomDigits, state.ExpectedAnswer, state.ExpectedMarks)
                 != std::tuple(onPaper(u), onPaper(l), onPaper(result), marksOnPaper(operation, u, l))
             && ++faults <= 5)
-            ADD_FAILURE() << u << (operation == OPERATION_ADDITION ? " + " : " - ") << l << " worked wrong";
+            ADD_FAILURE() << u << (operation == Operation::Addition ? " + " : " - ") << l << " worked wrong";
     };
     for (int u = 0; u <= 1000; ++u)
         for (int l = 0; l <= 1000; ++l) {
             if (u + l <= 1000)
-                check(OPERATION_ADDITION, u, l);
+                check(Operation::Addition, u, l);
             if (l <= u)
-                check(OPERATION_SUBTRACTION, u, l);
+                check(Operation::Subtraction, u, l);
         }
     std::mt19937 random(9999);
     std::uniform_int_distribution number(0, 9999);
     for (int draw = 0; draw < 200'000; ++draw) {
         const int a = number(random), b = number(random);
         if (a + b <= 9999)
-            check(OPERATION_ADDITION, a, b);
-        check(OPERATION_SUBTRACTION, std::max(a, b), std::min(a, b));
+            check(Operation::Addition, a, b);
+        check(Operation::Subtraction, std::max(a, b), std::min(a, b));
     }
 }
 
 TEST(ExerciseState, ResetClearsTheRowsAndStartupValuesTheScalarsToo)
 {
-    const auto cleared = [](int heldDigit, std::int32_t operation, std::int32_t phase, int problems, int firstTries) {
+    const auto cleared = [](int heldDigit, Operation operation, Phase phase, int problems, int firstTries) {
         return std::tuple(heldDigit, operation, phase, problems, firstTries, NotationRow{B, B, B}, NotationRow{B, B, B},
                           NotationRow{}, DigitRow{}, DigitRow{}, DigitRow{}, DigitRow{});
     };
-    ExerciseState state = usedState(PHASE_RETRYING);
+    ExerciseState state = usedState(Phase::Retrying);
     ResetExerciseState(state);
-    EXPECT_EQ(fields(state), cleared(4, OPERATION_SUBTRACTION, PHASE_RETRYING, 12, 7));
+    EXPECT_EQ(fields(state), cleared(4, Operation::Subtraction, Phase::Retrying, 12, 7));
     SetStartupValues(state);
-    EXPECT_EQ(fields(state), cleared(NO_HELD, OPERATION_ADDITION, PHASE_CLOSED, 0, 0));
+    EXPECT_EQ(fields(state), cleared(NO_HELD, Operation::Addition, Phase::Closed, 0, 0));
 }
 
 } // namespace

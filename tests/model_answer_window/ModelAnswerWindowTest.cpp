@@ -1,7 +1,7 @@
-#include "DrillWindowsFixture.h"
+#include "tests/support/DrillWindowsFixture.h"
 
-#include "PictureBox.h"
-#include "WorkedAnswer.h"
+#include "engine/WorkedAnswer.h"
+#include "widgets/PictureBox.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +11,8 @@
 namespace {
 
 struct WorkedProblem {
-    std::int32_t operation, upper, lower;
+    Operation operation;
+    std::int32_t upper, lower;
     // Notation, answer, sign, upper and lower digits, as ModelAnswer::face() gives them.
     QStringList face;
 };
@@ -19,13 +20,13 @@ struct WorkedProblem {
 // Carries of 0 are never written; a digit lowered to 0 is. Only a subtraction
 // strikes its upper digits, and only those that lent.
 const WorkedProblem problems[] = {
-    {OPERATION_ADDITION, 150, 50, {"·１·", "·２００", "plus", "· n1 n5 n0", "· · n5 n0"}},
-    {OPERATION_ADDITION, 48, 37, {"··１", "··８５", "plus", "· · n4 n8", "· · n3 n7"}},
-    {OPERATION_ADDITION, 999, 1, {"·１１", "１０００", "plus", "· n9 n9 n9", "· · · n1"}},
-    {OPERATION_SUBTRACTION, 1010, 11, {"·９０", "·９９９", "minus", "n1 b0 b1 n0", "· · n1 n1"}},
-    {OPERATION_SUBTRACTION, 305, 8, {"·２９", "·２９７", "minus", "· b3 b0 n5", "· · · n8"}},
-    {OPERATION_SUBTRACTION, 57, 23, {"···", "··３４", "minus", "· · n5 n7", "· · n2 n3"}},
-    {OPERATION_SUBTRACTION, 100, 100, {"···", "···０", "minus", "· n1 n0 n0", "· n1 n0 n0"}},
+    {Operation::Addition, 150, 50, {"·１·", "·２００", "plus", "· n1 n5 n0", "· · n5 n0"}},
+    {Operation::Addition, 48, 37, {"··１", "··８５", "plus", "· · n4 n8", "· · n3 n7"}},
+    {Operation::Addition, 999, 1, {"·１１", "１０００", "plus", "· n9 n9 n9", "· · · n1"}},
+    {Operation::Subtraction, 1010, 11, {"·９０", "·９９９", "minus", "n1 b0 b1 n0", "· · n1 n1"}},
+    {Operation::Subtraction, 305, 8, {"·２９", "·２９７", "minus", "· b3 b0 n5", "· · · n8"}},
+    {Operation::Subtraction, 57, 23, {"···", "··３４", "minus", "· · n5 n7", "· · n2 n3"}},
+    {Operation::Subtraction, 100, 100, {"···", "···０", "minus", "· n1 n0 n0", "· n1 n0 n0"}},
 };
 
 class ModelAnswer : public DrillWindowsFixture {
@@ -54,7 +55,7 @@ TEST_F(ModelAnswer, ShowsTheWorkedSum)
 // either way, it is drawn afresh the next time.
 TEST_F(ModelAnswer, DrawnEachTimeItComesUp)
 {
-    pose(OPERATION_ADDITION, 48, 37);
+    pose(Operation::Addition, 48, 37);
     click(form.Button14);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
     const struct { const char* way; std::function<void()> putAway; std::int32_t upper; } ways[] = {
@@ -62,7 +63,7 @@ TEST_F(ModelAnswer, DrawnEachTimeItComesUp)
     for (const auto& [way, putAway, upper] : ways) {
         SCOPED_TRACE(way);
         const QStringList shown = face();
-        PoseProblem(state, OPERATION_SUBTRACTION, upper, 8);
+        PoseProblem(state, Operation::Subtraction, upper, 8);
         click(form.Button14);
         EXPECT_EQ(face(), shown);
         putAway();
@@ -77,7 +78,7 @@ TEST_F(ModelAnswer, DrawnEachTimeItComesUp)
 // drawn, the pictures from there on are not, and the next showing tries again.
 TEST_F(ModelAnswer, MissingDigitPictureLeavesTheRestUndrawn)
 {
-    pose(OPERATION_SUBTRACTION, 1010, 11);
+    pose(Operation::Subtraction, 1010, 11);
     assets.remove("n1.bmp");
     click(form.Button14);
     EXPECT_EQ(boxes, (decltype(boxes){{"ぽろみんか", "ﾌｧｲﾙ n1.bmp は開けません。"}}));

@@ -1,7 +1,7 @@
-#include "FileOpenError.h"
-#include "PictureBox.h"
-#include "PictureFile.h"
-#include "ScratchAssetDirectory.h"
+#include "platform/FileOpenError.h"
+#include "platform/PictureFile.h"
+#include "tests/support/ScratchAssetDirectory.h"
+#include "widgets/PictureBox.h"
 
 #include <QBuffer>
 #include <QMouseEvent>

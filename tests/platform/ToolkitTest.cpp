@@ -1,12 +1,12 @@
-#include "ApplicationHelp.h"
-#include "ApplicationTitle.h"
-#include "CurrentDirectory.h"
-#include "EventGuard.h"
-#include "HelpViewer.h"
-#include "ScratchAssetDirectory.h"
-#include "ScreenCursor.h"
-#include "SoundPlayer.h"
-#include "WindowPlacement.h"
+#include "platform/ApplicationHelp.h"
+#include "platform/ApplicationTitle.h"
+#include "platform/CurrentDirectory.h"
+#include "platform/EventGuard.h"
+#include "platform/HelpViewer.h"
+#include "platform/ScreenCursor.h"
+#include "platform/SoundPlayer.h"
+#include "platform/WindowPlacement.h"
+#include "tests/support/ScratchAssetDirectory.h"
 
 #include <QDir>
 #include <QElapsedTimer>

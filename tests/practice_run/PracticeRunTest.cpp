@@ -1,11 +1,11 @@
-#include "DrillWindowsFixture.h"
+#include "tests/support/DrillWindowsFixture.h"
 
-#include "ApplicationHelp.h"
-#include "EntryCell.h"
-#include "HelpViewer.h"
-#include "KeypadKey.h"
-#include "PictureBox.h"
-#include "SpeedButton.h"
+#include "platform/ApplicationHelp.h"
+#include "platform/HelpViewer.h"
+#include "widgets/EntryCell.h"
+#include "widgets/KeypadKey.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SpeedButton.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +22,7 @@ protected:
     // 48 + 37 = 85, the units carrying 1 into the tens.
     void solveWithCarry(bool carryWritten)
     {
-        pose(OPERATION_ADDITION, 48, 37);
+        pose(Operation::Addition, 48, 37);
         writeAnswer(85);
         if (carryWritten)
             carry(form.Button1, form.Edit16);
@@ -44,7 +44,7 @@ TEST_F(PracticeRun, ScoresFirstTrySolutions)
 
     // A wrong answer leaves the problem open as written; judging it again
     // says the same and sounds again.
-    pose(OPERATION_ADDITION, 26, 13);
+    pose(Operation::Addition, 26, 13);
     writeAnswer(38);
     EXPECT_EQ(judge(), (QStringList{answerWrong, "", "batu1.bmp", "はんてい", "1", "100"}));
     const QStringList judgedOnce = practiceFace();
@@ -84,7 +84,7 @@ TEST_F(PracticeRun, ModelAnswerAndRestartMidRun)
     EXPECT_TRUE(form2.isVisible());
     EXPECT_EQ(practiceFace().first(6), (QStringList{answerRight, "", "maru1.bmp", "つぎをやる", "1", "100"}));
 
-    pose(OPERATION_SUBTRACTION, 305, 8);
+    pose(Operation::Subtraction, 305, 8);
     EXPECT_FALSE(form2.isVisible());
     click(form.Button14);
     EXPECT_EQ(practiceFace().first(6), (QStringList{"", "", "mascot.bmp", "つぎをやる", "2", "50"}));
@@ -143,7 +143,7 @@ TEST_F(PracticeRun, MissingResultPictureStopsTheJudging)
         boxes.clear();
         sounds.clear();
         click(form.Button12);
-        pose(OPERATION_ADDITION, 48, 37);
+        pose(Operation::Addition, 48, 37);
         writeAnswer(row.answer);
         if (row.messages[1].isEmpty()) // the carry is written unless the notation is faulted
             carry(form.Button1, form.Edit16);
@@ -169,7 +169,7 @@ TEST_F(PracticeRun, MissingSoundsDoNotStopTheRun)
 {
     assets.remove("maru1.wav");
     assets.remove("batu1.wav");
-    pose(OPERATION_ADDITION, 26, 13);
+    pose(Operation::Addition, 26, 13);
     writeAnswer(38);
     EXPECT_EQ(judge(), (QStringList{answerWrong, "", "batu1.bmp", "はんてい", "", ""}));
     carry(form.Button9, form.Edit12);

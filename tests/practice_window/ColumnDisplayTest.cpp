@@ -1,9 +1,9 @@
-#include "DrillWindowsFixture.h"
+#include "tests/support/DrillWindowsFixture.h"
 
-#include "EntryCell.h"
-#include "KeypadKey.h"
-#include "PictureBox.h"
-#include "SpeedButton.h"
+#include "widgets/EntryCell.h"
+#include "widgets/KeypadKey.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SpeedButton.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,15 +16,15 @@ using ColumnDisplay = DrillWindowsFixture;
 // both messages) and shows only its own digits on empty cells.
 TEST_F(ColumnDisplay, ShowsOnlyTheDigitsOfTheNewProblemOnACleanSheet)
 {
-    const struct { std::int32_t operation, upper, lower; const char *upperFiles, *lowerFiles, *sign; } problems[] = {
-        {OPERATION_ADDITION, 3, 4, "· · · n3", "· · · n4", "plus"},
-        {OPERATION_ADDITION, 47, 8, "· · n4 n7", "· · · n8", "plus"},
-        {OPERATION_SUBTRACTION, 1000, 1, "n1 n0 n0 n0", "· · · n1", "minus"},
-        {OPERATION_ADDITION, 2905, 3040, "n2 n9 n0 n5", "n3 n0 n4 n0", "plus"},
+    const struct { Operation operation; std::int32_t upper, lower; const char *upperFiles, *lowerFiles, *sign; } problems[] = {
+        {Operation::Addition, 3, 4, "· · · n3", "· · · n4", "plus"},
+        {Operation::Addition, 47, 8, "· · n4 n7", "· · · n8", "plus"},
+        {Operation::Subtraction, 1000, 1, "n1 n0 n0 n0", "· · · n1", "minus"},
+        {Operation::Addition, 2905, 3040, "n2 n9 n0 n5", "n3 n0 n4 n0", "plus"},
     };
     for (const auto& row : problems) {
         SCOPED_TRACE(row.upper);
-        pose(OPERATION_SUBTRACTION, 9876, 1234);
+        pose(Operation::Subtraction, 9876, 1234);
         carry(form.Button11, form.Image2);
         click(form.Edit9);
         click(form.Edit14);
@@ -51,7 +51,7 @@ TEST_F(ColumnDisplay, MissingMascotLaysOutNothing)
     assets.remove("mascot.bmp");
     click(form.SpeedButton1);
     EXPECT_EQ(state.ProblemCount, 1);
-    EXPECT_EQ(state.Phase, PHASE_FIRST_TRY);
+    EXPECT_EQ(state.Phase, Phase::FirstTry);
     EXPECT_EQ(form.SpeedButton1->text(), "はじめる");
     EXPECT_EQ(boxes, box);
 
@@ -61,7 +61,7 @@ TEST_F(ColumnDisplay, MissingMascotLaysOutNothing)
     boxes.clear();
     click(form.SpeedButton1);
     EXPECT_EQ(state.ProblemCount, 2);
-    EXPECT_EQ(state.Phase, PHASE_FIRST_TRY);
+    EXPECT_EQ(state.Phase, Phase::FirstTry);
     EXPECT_EQ(form.SpeedButton1->text(), "つぎをやる");
     EXPECT_EQ(form.Edit12->text(), "１");
     EXPECT_EQ(files({form.Image1, form.Image2, form.Image3, form.Image4, form.Image6, form.Image7, form.Image8,

@@ -1,12 +1,12 @@
-#include "DrillWindowsFixture.h"
+#include "tests/support/DrillWindowsFixture.h"
 
-#include "EntryCell.h"
-#include "KeypadKey.h"
-#include "Panel.h"
-#include "PictureBox.h"
-#include "RadioGroup.h"
-#include "ScreenCursor.h"
-#include "SpeedButton.h"
+#include "platform/ScreenCursor.h"
+#include "widgets/EntryCell.h"
+#include "widgets/KeypadKey.h"
+#include "widgets/Panel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/SpeedButton.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,7 +30,7 @@ TEST_F(DigitEntry, BareBackgroundsLetGoOfAClickedSymbolButNotOfADraggedOne)
         {at(form.Panel2, {180, 37}), form.Panel2}, {at(form.Panel1, {20, 20}), form.Panel1}, {{635, 330}, nullptr}};
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
         SCOPED_TRACE(button);
-        pose(OPERATION_ADDITION, 4321, 1234);
+        pose(Operation::Addition, 4321, 1234);
         QTest::mousePress(form.windowHandle(), button, {}, at(form.Button5));
         for (const auto& [point, under] : backgrounds) {
             ASSERT_EQ(form.childAt(point), under);
@@ -63,7 +63,7 @@ TEST_F(DigitEntry, BareBackgroundsLetGoOfAClickedSymbolButNotOfADraggedOne)
 // leaves the carried symbol alone; the last key pressed is the one carried.
 TEST_F(DigitEntry, OtherControlsKeepTheSymbolCarried)
 {
-    pose(OPERATION_ADDITION, 4321, 1234);
+    pose(Operation::Addition, 4321, 1234);
     click(form.Button3);
     click(form.Button7);
     std::vector<std::pair<const QWidget*, QPoint>> places{{form.Panel3, at(form.Panel3, {4, 120})},
@@ -92,7 +92,7 @@ TEST_F(DigitEntry, OtherControlsKeepTheSymbolCarried)
 // selected, whatever kind of problem is on screen; the units never lend.
 TEST_F(DigitEntry, StrikingAnUpperDigit)
 {
-    pose(OPERATION_ADDITION, 5432, 1234);
+    pose(Operation::Addition, 5432, 1234);
     const struct { const char* what; const KeypadKey* key; const char* picture; std::int32_t crossedOut; } drops[] = {
         {"strike", form.Button11, "b4", STRUCK}, {"restore", form.Button11, "n4", 0}, {"digit", form.Button5, "n4", 0}};
     for (const auto& drop : drops) {
@@ -142,7 +142,7 @@ TEST_F(DigitEntry, EachPressStepsTheCell)
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.cell->objectName().toStdString() + " " + row.gestures);
-        pose(OPERATION_ADDITION, 4321, 1234);
+        pose(Operation::Addition, 4321, 1234);
         for (const char* gesture = row.gestures; *gesture; ++gesture)
             gestures.at(*gesture)(row.cell);
         EXPECT_EQ(row.cell->text(), row.text);
@@ -169,7 +169,7 @@ TEST_F(DigitEntry, ASymbolIsLetGoWhereNoDigitIsShown)
         expectLetGo(hidden, form.Button5);
     EXPECT_EQ(state.EnteredAnswer, (DigitRow{0, 0, 0, 0}));
     EXPECT_EQ(state.EnteredMarks, (NotationRow{BLANK, BLANK, BLANK}));
-    pose(OPERATION_ADDITION, 47, 8);
+    pose(Operation::Addition, 47, 8);
     for (const PictureBox* blank : {form.Image1, form.Image2})
         for (const KeypadKey* key : {form.Button5, form.Button11})
             expectLetGo(blank, key);

@@ -1,13 +1,13 @@
-#include "DrillWindowsFixture.h"
+#include "tests/support/DrillWindowsFixture.h"
 
-#include "EntryCell.h"
-#include "KeypadKey.h"
-#include "Panel.h"
-#include "PictureBox.h"
-#include "RadioGroup.h"
-#include "ScreenCursor.h"
-#include "SpeedButton.h"
-#include "WorkedAnswer.h"
+#include "engine/WorkedAnswer.h"
+#include "platform/ScreenCursor.h"
+#include "widgets/EntryCell.h"
+#include "widgets/KeypadKey.h"
+#include "widgets/Panel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/SpeedButton.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +58,7 @@ TEST_F(PracticeWindowStartup, OnlyTheRestartAndHelpButtonsGiveHints)
 // answer leftwards, then the notation, passing the message lines by.
 TEST_F(PracticeWindowStartup, TheKeyboardEntersNoDigit)
 {
-    pose(OPERATION_ADDITION, 1234, 5678);
+    pose(Operation::Addition, 1234, 5678);
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     click(form.Edit12);
@@ -85,7 +85,7 @@ TEST(PracticeWindowProgramDir, KeepsTheWholeWorkingDirectory)
         const QString path = QDir(QDir(root.path()).canonicalPath()).filePath(relative);
         ASSERT_TRUE(QDir::setCurrent(path));
         ExerciseState state;
-        PoseProblem(state, OPERATION_SUBTRACTION, 305, 8);
+        PoseProblem(state, Operation::Subtraction, 305, 8);
         state.HeldDigit = 4;
         state.FirstTryCount = 1;
         RandomSource random;

@@ -1,17 +1,17 @@
-#include "DrillWindowsFixture.h"
+#include "tests/support/DrillWindowsFixture.h"
 
-#include "ApplicationHelp.h"
-#include "ApplicationTitle.h"
-#include "EntryCell.h"
-#include "ErrorBox.h"
-#include "HelpViewer.h"
-#include "KeypadKey.h"
-#include "PictureBox.h"
-#include "RadioGroup.h"
-#include "ScreenCursor.h"
-#include "SoundPlayer.h"
-#include "SpeedButton.h"
-#include "WorkedAnswer.h"
+#include "engine/WorkedAnswer.h"
+#include "platform/ApplicationHelp.h"
+#include "platform/ApplicationTitle.h"
+#include "platform/ErrorBox.h"
+#include "platform/HelpViewer.h"
+#include "platform/ScreenCursor.h"
+#include "platform/SoundPlayer.h"
+#include "widgets/EntryCell.h"
+#include "widgets/KeypadKey.h"
+#include "widgets/PictureBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/SpeedButton.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,12 +78,12 @@ void DrillWindowsFixture::selectKind(int index)
     EXPECT_EQ(form.RadioGroup3->ItemIndex(), index);
 }
 
-void DrillWindowsFixture::pose(std::int32_t operation, std::int32_t upper, std::int32_t lower)
+void DrillWindowsFixture::pose(Operation operation, std::int32_t upper, std::int32_t lower)
 {
-    if (state.Phase == PHASE_CLOSED)
+    if (state.Phase == Phase::Closed)
         click(form.SpeedButton1);
     const std::int32_t drawn = state.ProblemCount;
-    const std::int32_t phase = state.Phase;
+    const Phase phase = state.Phase;
     PoseProblem(state, operation, upper, lower);
     state.ProblemCount = drawn;
     state.Phase = phase;

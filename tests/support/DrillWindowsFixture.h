@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ExerciseState.h"
-#include "RandomSource.h"
-#include "ScratchAssetDirectory.h"
-#include "TForm1.h"
-#include "TForm2.h"
+#include "engine/ExerciseState.h"
+#include "engine/RandomSource.h"
+#include "model_answer_window/TForm2.h"
+#include "practice_window/TForm1.h"
+#include "tests/support/ScratchAssetDirectory.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -57,7 +57,7 @@ protected:
     void selectKind(int index);
     // Draws a problem with the main button unless one is open, then makes it
     // the given one, counted once.
-    void pose(std::int32_t operation, std::int32_t upper, std::int32_t lower);
+    void pose(Operation operation, std::int32_t upper, std::int32_t lower);
     void restoreAsset(const QString& fileName) const;
 
     // The verdict first (both messages, result picture, main caption, the two

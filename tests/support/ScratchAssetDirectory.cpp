@@ -1,4 +1,4 @@
-#include "ScratchAssetDirectory.h"
+#include "tests/support/ScratchAssetDirectory.h"
 
 #include <QDir>
 #include <QFile>

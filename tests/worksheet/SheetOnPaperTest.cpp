@@ -18,17 +18,16 @@ std::int32_t numberOf(const DigitRow& row)
     return number;
 }
 
-QString signOf(std::int32_t operation)
+QString signOf(Operation operation)
 {
-    return operation == OPERATION_ADDITION ? QStringLiteral("＋") : QStringLiteral("－");
+    return operation == Operation::Addition ? QStringLiteral("＋") : QStringLiteral("－");
 }
 
-// The notation the key writes: every lowered digit, carries of 1 only.
 QString writtenMarks(const ExerciseState& worked)
 {
     QString marks;
     for (std::int32_t mark : worked.ExpectedMarks)
-        if (worked.Operation == OPERATION_SUBTRACTION ? mark >= 0 : mark > 0)
+        if (MarkIsWritten(worked.Operation, mark))
             marks += FullWidth(mark);
     return marks;
 }
@@ -66,7 +65,7 @@ TEST_F(SheetOnPaper, EveryRuleRowPosedAndWorked)
         for (std::int32_t range = 0; range < RANGE_COUNT; ++range)
             for (std::int32_t carry = 0; carry < CARRY_MODE_COUNT; ++carry) {
                 SCOPED_TRACE(testing::Message() << "kind " << kind << " range " << range << " carry " << carry);
-                const DrawingRule& rule = DrawingRuleFor(range, carry, kind);
+                const DrawingRule& rule = DrawingRuleFor(range, carry, OperationForKind(kind));
                 const auto seed = static_cast<std::uint32_t>(100 * kind + 10 * range + carry);
                 const Worksheet sheet = DrawWorksheet({range, carry, kind, MAX_PROBLEM_COUNT, seed});
                 const ReadBack back = write(sheet);
@@ -84,7 +83,7 @@ TEST_F(SheetOnPaper, EveryRuleRowPosedAndWorked)
                     EXPECT_EQ(back.posed[i], std::pair(i + 1, sum));
                     ExerciseState worked;
                     PoseProblem(worked, rule.operation, upper, lower);
-                    const std::int32_t result = rule.operation == OPERATION_ADDITION ? upper + lower : upper - lower;
+                    const std::int32_t result = rule.operation == Operation::Addition ? upper + lower : upper - lower;
                     ASSERT_EQ(numberOf(worked.ExpectedAnswer), result);
                     EXPECT_EQ(back.worked[i], std::pair(i + 1, writtenMarks(worked) + sum + FullWidth(result)));
                 }
@@ -112,16 +111,16 @@ TEST_F(SheetOnPaper, PagesHoldWholeProblemsInOrder)
 // them, and carries of 1; nothing in front of the number.
 TEST_F(SheetOnPaper, KeyWritesTheNotationOfTheModelAnswer)
 {
-    const struct { std::int32_t operation, upper, lower; const char16_t* key; } rows[] = {
-        {OPERATION_SUBTRACTION, 1000, 1, u"９９１０００－１９９９"},
-        {OPERATION_SUBTRACTION, 3005, 7, u"２９９３００５－７２９９８"},
-        {OPERATION_SUBTRACTION, 1010, 11, u"９０１０１０－１１９９９"},
-        {OPERATION_SUBTRACTION, 110, 1, u"０１１０－１１０９"},
-        {OPERATION_SUBTRACTION, 5000, 4999, u"４９９５０００－４９９９１"},
-        {OPERATION_SUBTRACTION, 100, 100, u"１００－１０００"},
-        {OPERATION_ADDITION, 6448, 2791, u"１１６４４８＋２７９１９２３９"},
-        {OPERATION_ADDITION, 999, 1, u"１１９９９＋１１０００"},
-        {OPERATION_ADDITION, 5, 5, u"５＋５１０"},
+    const struct { Operation operation; std::int32_t upper, lower; const char16_t* key; } rows[] = {
+        {Operation::Subtraction, 1000, 1, u"９９１０００－１９９９"},
+        {Operation::Subtraction, 3005, 7, u"２９９３００５－７２９９８"},
+        {Operation::Subtraction, 1010, 11, u"９０１０１０－１１９９９"},
+        {Operation::Subtraction, 110, 1, u"０１１０－１１０９"},
+        {Operation::Subtraction, 5000, 4999, u"４９９５０００－４９９９１"},
+        {Operation::Subtraction, 100, 100, u"１００－１０００"},
+        {Operation::Addition, 6448, 2791, u"１１６４４８＋２７９１９２３９"},
+        {Operation::Addition, 999, 1, u"１１９９９＋１１０００"},
+        {Operation::Addition, 5, 5, u"５＋５１０"},
     };
     Worksheet sheet{{4, 2, 0, static_cast<int>(std::size(rows)), 0}, {}};
     for (const auto& row : rows)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Operation.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -13,3 +15,6 @@ QString DigitPictureFile(std::int32_t slot);
 QString StruckDigitPictureFile(std::int32_t slot);
 // "０" to "９": the full-width digit a cell shows.
 QString DigitText(std::int32_t slot);
+
+// "plus.bmp" or "minus.bmp": the sign in front of the lower number.
+QString OperatorPictureFile(Operation operation);

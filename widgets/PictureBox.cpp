@@ -1,6 +1,6 @@
-#include "PictureBox.h"
+#include "widgets/PictureBox.h"
 
-#include "PictureFile.h"
+#include "platform/PictureFile.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "SettingCaptions.h"
+#include "widgets/SettingCaptions.h"
 
 const SettingGroupCaptions& RangeCaptions()
 {

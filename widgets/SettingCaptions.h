@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The three settings as the practice window words them: each group's caption
-// and its items in index order.
+// The three settings as the program words them, on the practice window and
+// on paper: each radio group's caption and its items in index order.
 struct SettingGroupCaptions {
     QString caption;
     QStringList items;

@@ -1,4 +1,4 @@
-#include "SpeedButton.h"
+#include "widgets/SpeedButton.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "DigitTables.h"
+#include "widgets/DigitTables.h"
 
 namespace {
 
@@ -29,4 +29,9 @@ QString DigitText(std::int32_t slot)
 {
     constexpr char16_t fullWidthZero = u'０';
     return isDigit(slot) ? QString(QChar(fullWidthZero + slot)) : QString();
+}
+
+QString OperatorPictureFile(Operation operation)
+{
+    return operation == Operation::Addition ? QStringLiteral("plus.bmp") : QStringLiteral("minus.bmp");
 }

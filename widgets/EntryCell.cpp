@@ -1,4 +1,4 @@
-#include "EntryCell.h"
+#include "widgets/EntryCell.h"
 
 #include <QMouseEvent>
 

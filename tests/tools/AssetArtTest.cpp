@@ -1,5 +1,5 @@
-#include "AssetFiles.h"
-#include "Sounds.h"
+#include "tools/AssetFiles.h"
+#include "tools/Sounds.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,6 +66,21 @@ TEST(AssetArtTest, SoundsAreMonoPcmOfAtMostOneSecond)
     }
 }
 
+// What a file holds once decoded: the pixels of a picture, the format and
+// samples of a sound, the text of anything else. An encoder that writes the
+// same picture with other bytes changes nothing here.
+QByteArray decoded(const QString& path, const QByteArray& bytes)
+{
+    if (path.endsWith(QStringLiteral(".bmp")) || path.endsWith(QStringLiteral(".png"))) {
+        const QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);
+        return QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes())
+            + QByteArray::number(image.width()) + 'x' + QByteArray::number(image.height());
+    }
+    if (path.endsWith(QStringLiteral(".wav")))
+        return bytes.mid(20, 16) + bytes.mid(44);
+    return bytes;
+}
+
 // The committed files are what the generator draws today, so a change to the
 // art that was not regenerated (or an edit by hand) shows up here.
 TEST(AssetArtTest, CommittedFilesAreUpToDate)
@@ -75,7 +90,8 @@ TEST(AssetArtTest, CommittedFilesAreUpToDate)
         SCOPED_TRACE(path.toStdString());
         QFile committed(root.filePath(path));
         ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(committed.readAll() == bytes) << "run the `assets` target and commit the result";
+        EXPECT_TRUE(decoded(path, committed.readAll()) == decoded(path, bytes))
+            << "run the `assets` target and commit the result";
     }
 }
 

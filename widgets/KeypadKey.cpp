@@ -1,4 +1,4 @@
-#include "KeypadKey.h"
+#include "widgets/KeypadKey.h"
 
 #include <QMouseEvent>
 

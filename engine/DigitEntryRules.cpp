@@ -1,0 +1,39 @@
+#include "engine/DigitEntryRules.h"
+
+std::int32_t SteppedSlot(std::int32_t slot, StepDirection direction)
+{
+    if (direction == StepDirection::Forwards)
+        return slot >= 9 ? BLANK : slot + 1;
+    return slot <= BLANK ? 9 : slot - 1;
+}
+
+std::int32_t DroppedValue(std::int32_t heldSymbol)
+{
+    return heldSymbol == HELD_SLASH ? 0 : heldSymbol;
+}
+
+bool DropHeldSymbol(ExerciseState& state, std::int32_t& slot)
+{
+    if (state.HeldDigit == NO_HELD)
+        return false;
+    slot = DroppedValue(state.HeldDigit);
+    state.HeldDigit = NO_HELD;
+    return true;
+}
+
+bool LetGoOfHeldSymbol(ExerciseState& state)
+{
+    const bool wasHolding = state.HeldDigit != NO_HELD;
+    state.HeldDigit = NO_HELD;
+    return wasHolding;
+}
+
+bool IsStruck(const ExerciseState& state, int column)
+{
+    return state.CrossedOut[column] == STRUCK;
+}
+
+void ToggleStruck(ExerciseState& state, int column)
+{
+    state.CrossedOut[column] = IsStruck(state, column) ? 0 : STRUCK;
+}
