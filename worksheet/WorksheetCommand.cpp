@@ -30,20 +30,15 @@ int cannotWrite(const QSaveFile& file)
 }
 
 // The launcher starts the program in its own directory; a file named on the
-// command line belongs where the caller was.
+// command line belongs where the caller was. Without the launcher the
+// variable is unset, and a QDir of no path is the current directory.
 QString callersPath(const QString& file)
 {
-    const QString callerDir = qEnvironmentVariable("POROMINKA_CALLER_DIR");
-    return callerDir.isEmpty() ? QDir::current().absoluteFilePath(file) : QDir(callerDir).absoluteFilePath(file);
+    return QDir(qEnvironmentVariable("POROMINKA_CALLER_DIR")).absoluteFilePath(file);
 }
 
-int writeFile(WorksheetRequest request, int& argc, char** argv)
+int writeFile(const WorksheetRequest& request, int& argc, char** argv)
 {
-    if (!request.seedGiven) {
-        request.settings.seed = std::random_device{}();
-        std::printf("seed: %u\n", request.settings.seed);
-        std::fflush(stdout);
-    }
     // A file that cannot be written is refused before anything else starts.
     QSaveFile file(callersPath(request.file));
     if (!file.open(QIODevice::WriteOnly))
@@ -52,13 +47,16 @@ int writeFile(WorksheetRequest request, int& argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     WriteWorksheetPdf(file, DrawWorksheet(request.settings));
-    return file.commit() ? 0 : cannotWrite(file);
+    if (!file.commit())
+        return cannotWrite(file);
+    // A seed drawn at random is told, so the same sheet can be made again.
+    if (!request.seedGiven)
+        std::printf("seed: %u\n", request.settings.seed);
+    return 0;
 }
 
-int openWindow(WorksheetRequest request, int& argc, char** argv)
+int openWindow(const WorksheetRequest& request, int& argc, char** argv)
 {
-    if (!request.seedGiven)
-        request.settings.seed = std::random_device{}();
     QApplication application(argc, argv);
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     WorksheetWindow window(request.settings);
@@ -78,6 +76,8 @@ int RunWorksheetCommand(const QCommandLineParser& parser, int& argc, char** argv
     const auto read = ReadWorksheetOptions(parser);
     if (const QString* message = std::get_if<QString>(&read))
         return refuse(*message);
-    const WorksheetRequest& request = std::get<WorksheetRequest>(read);
+    WorksheetRequest request = std::get<WorksheetRequest>(read);
+    if (!request.seedGiven)
+        request.settings.seed = std::random_device{}();
     return request.file.isEmpty() ? openWindow(request, argc, argv) : writeFile(request, argc, argv);
 }

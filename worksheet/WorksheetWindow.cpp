@@ -99,11 +99,6 @@ WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* par
     Redraw();
 }
 
-WorksheetSettings WorksheetWindow::Settings() const
-{
-    return settings_;
-}
-
 // A seed being typed that is out of range leaves the last sheet standing,
 // and it cannot be saved or printed until the seed is whole again.
 void WorksheetWindow::Redraw()

@@ -19,9 +19,6 @@ class WorksheetWindow : public QWidget {
 public:
     explicit WorksheetWindow(const WorksheetSettings& settings, QWidget* parent = nullptr);
 
-    // The settings the controls hold now.
-    WorksheetSettings Settings() const;
-
     RadioGroup* RangeGroup;
     RadioGroup* CarryGroup;
     RadioGroup* KindGroup;
