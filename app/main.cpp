@@ -5,7 +5,6 @@
 #include "platform/ApplicationTitle.h"
 #include "practice_window/TForm1.h"
 #include "worksheet/WorksheetCommand.h"
-#include "worksheet/WorksheetOptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,13 +20,12 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (arguments.contains(QStringLiteral("--worksheet"))) {
-        if (!parser.parse(arguments)) {
-            std::fprintf(stderr, "porominka: %s\n", qUtf8Printable(parser.errorText()));
-            return 2;
-        }
-        return RunWorksheetCommand(parser, argc, argv);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "porominka: %s\n", qUtf8Printable(parser.errorText()));
+        return 2;
     }
+    if (WorksheetOptionsGiven(parser))
+        return RunWorksheetCommand(parser, argc, argv);
 
     QApplication application(argc, argv);
     SetApplicationTitle(QStringLiteral("ぽろみんか"));

@@ -62,7 +62,8 @@ int WidestAnswer(const WorksheetSettings& settings)
 {
     const DrawingRule& rule = DrawingRuleFor(settings.selectedRange, settings.selectedCarry,
                                              OperationForKind(settings.selectedKind));
-    const std::int32_t largest = rule.operation == Operation::Addition ? rule.upperHigh + rule.lowerHigh : rule.upperHigh;
+    const std::int32_t largest =
+        rule.operation == Operation::Addition ? rule.upperHigh + rule.lowerHigh : rule.upperHigh;
     return std::min(static_cast<int>(QString::number(largest).size()), UNITS + 1);
 }
 

@@ -66,11 +66,6 @@ int openWindow(const WorksheetRequest& request, int& argc, char** argv)
 
 } // namespace
 
-bool WorksheetRequested(const QCommandLineParser& parser)
-{
-    return parser.isSet(QStringLiteral("worksheet"));
-}
-
 int RunWorksheetCommand(const QCommandLineParser& parser, int& argc, char** argv)
 {
     const auto read = ReadWorksheetOptions(parser);

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "worksheet/WorksheetOptions.h"
+
 class QCommandLineParser;
 
 // The sheet mode as the program's entry runs it. The entry adds the options
-// with AddWorksheetOptions (WorksheetOptions.h) before it parses the command
-// line, and hands over before it creates any application object:
+// with AddWorksheetOptions before it parses the command line, and hands over
+// before it creates any application object:
 //
-//   if (WorksheetRequested(parser))
+//   if (WorksheetOptionsGiven(parser))
 //       return RunWorksheetCommand(parser, argc, argv);
-
-// True when the command line asks for a worksheet.
-bool WorksheetRequested(const QCommandLineParser& parser);
 
 // Creates the application object the sheet mode needs and runs it: with a
 // file, writes the PDF with no display at all (a relative name counts from

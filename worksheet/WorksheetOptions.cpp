@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -28,6 +29,12 @@ std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
     if (!digits.match(text).hasMatch() || text.toULongLong() > highest)
         return std::nullopt;
     return text.toULongLong();
+}
+
+const QStringList& sheetOptions()
+{
+    static const QStringList options{"range", "carry", "operation", "problems", "seed"};
+    return options;
 }
 
 QString notOneOf(const QString& option, const QString& value, const QString& allowed)
@@ -60,8 +67,21 @@ void AddWorksheetOptions(QCommandLineParser& parser)
                       QStringLiteral("S")});
 }
 
+bool WorksheetOptionsGiven(const QCommandLineParser& parser)
+{
+    return parser.isSet(QStringLiteral("worksheet")) || !parser.positionalArguments().isEmpty()
+        || std::any_of(sheetOptions().begin(), sheetOptions().end(),
+                       [&](const QString& option) { return parser.isSet(option); });
+}
+
 std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineParser& parser)
 {
+    if (!parser.isSet(QStringLiteral("worksheet"))) {
+        for (const QString& option : sheetOptions())
+            if (parser.isSet(option))
+                return QStringLiteral("--%1: goes with --worksheet").arg(option);
+        return QStringLiteral("\"%1\": a file goes with --worksheet").arg(parser.positionalArguments().value(0));
+    }
     WorksheetRequest request;
     for (const Choice& choice : choices) {
         const QString option = QString::fromLatin1(choice.option);
@@ -77,8 +97,9 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         const QString value = parser.value(QStringLiteral("problems"));
         const auto count = wholeNumber(value, MAX_PROBLEM_COUNT);
         if (!count || *count < MIN_PROBLEM_COUNT)
-            return notOneOf(QStringLiteral("problems"), value,
-                            QStringLiteral("a whole number from %1 to %2").arg(MIN_PROBLEM_COUNT).arg(MAX_PROBLEM_COUNT));
+            return notOneOf(
+                QStringLiteral("problems"), value,
+                QStringLiteral("a whole number from %1 to %2").arg(MIN_PROBLEM_COUNT).arg(MAX_PROBLEM_COUNT));
         request.settings.problemCount = static_cast<int>(*count);
     }
     request.seedGiven = parser.isSet(QStringLiteral("seed"));

@@ -14,6 +14,9 @@ class QCommandLineParser;
 // FILE is the one positional argument; without it the "プリント" window opens.
 void AddWorksheetOptions(QCommandLineParser& parser);
 
+// True when the command line names --worksheet or anything that goes with it.
+bool WorksheetOptionsGiven(const QCommandLineParser& parser);
+
 // What the command line asks for. The values left out are the practice
 // window's start-up settings and twelve problems.
 struct WorksheetRequest {
@@ -23,5 +26,6 @@ struct WorksheetRequest {
 };
 
 // Reads the parsed options; bad input gives one line naming the option and
-// the values it takes.
+// the values it takes, and so do the sheet's options given without
+// --worksheet.
 std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineParser& parser);

@@ -27,14 +27,14 @@ void PrintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet)
     }
 }
 
-void PaintPagePreview(QPainter& painter, const Worksheet& sheet, int page, double width)
+void PaintFirstPagePreview(QPainter& painter, const Worksheet& sheet, double width)
 {
     const double scale = width / SHEET_PAGE_SIZE.width();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(scale, scale);
     painter.fillRect(QRectF(QPointF(), SHEET_PAGE_SIZE), Qt::white);
-    PaintSheetPage(painter, sheet, page);
+    PaintSheetPage(painter, sheet, 0);
     painter.restore();
 }
 

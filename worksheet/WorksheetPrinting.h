@@ -11,8 +11,8 @@ struct Worksheet;
 // scaled to fit the paper the device has.
 void PrintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet);
 
-// Paints one page scaled to fill a width, for a preview.
-void PaintPagePreview(QPainter& painter, const Worksheet& sheet, int page, double width);
+// Paints the first page scaled to fill a width, for a preview.
+void PaintFirstPagePreview(QPainter& painter, const Worksheet& sheet, double width);
 
 // Writes the sheet as A4 PDF pages into an open device.
 void WriteWorksheetPdf(QIODevice& device, const Worksheet& sheet);

@@ -113,7 +113,7 @@ void WorksheetWindow::Redraw()
                  static_cast<std::uint32_t>(seed)};
     QImage page(Preview->contentsRect().size(), QImage::Format_RGB32);
     QPainter painter(&page);
-    PaintPagePreview(painter, DrawWorksheet(settings_), 0, page.width());
+    PaintFirstPagePreview(painter, DrawWorksheet(settings_), page.width());
     painter.end();
     Preview->setPixmap(QPixmap::fromImage(page));
 }

@@ -25,7 +25,7 @@ Outcome porominka(const QStringList& arguments, const QString& workingDir,
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(workingDir);
-    program.start(QStringLiteral(POROMINKA_PROGRAM), QStringList{QStringLiteral("--worksheet")} + arguments);
+    program.start(QStringLiteral(POROMINKA_PROGRAM), arguments);
     program.waitForFinished(60000);
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
@@ -36,19 +36,22 @@ Outcome porominka(const QStringList& arguments, const QString& workingDir,
 TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
 {
     QTemporaryDir directory;
-    const QString sheet = directory.filePath(QStringLiteral("sheet.pdf"));
+    const QStringList sheet{"--worksheet", "sheet.pdf"};
     const struct { QStringList arguments; const char* says; } refusals[] = {
-        {{sheet, "--range", "15"}, "--range: \"15\" is not one of 10, 20, 100, 1000, 9999"},
-        {{sheet, "--carry", "sometimes"}, "--carry: \"sometimes\" is not one of none, always, mixed"},
-        {{sheet, "--operation", "times"}, "--operation: \"times\" is not one of add, subtract"},
-        {{sheet, "--problems", "0"}, "--problems: \"0\" is not a whole number from 1 to 40"},
-        {{sheet, "--problems", "41"}, "--problems: \"41\" is not a whole number from 1 to 40"},
-        {{sheet, "--problems", "12x"}, "--problems: \"12x\" is not a whole number from 1 to 40"},
-        {{sheet, "--seed", "-1"}, "--seed: \"-1\" is not a whole number from 0 to 4294967295"},
-        {{sheet, "--seed", "4294967296"}, "--seed: \"4294967296\" is not a whole number from 0 to 4294967295"},
-        {{"no-such-folder/sheet.pdf"}, "--worksheet: cannot write"},
-        {{"/proc/sheet.pdf"}, "--worksheet: cannot write"},
-        {{directory.path()}, "--worksheet: cannot write"},
+        {{"--range", "20"}, "--range: goes with --worksheet"},
+        {{"sheet.pdf"}, "\"sheet.pdf\": a file goes with --worksheet"},
+        {sheet + QStringList{"--range", "15"}, "--range: \"15\" is not one of 10, 20, 100, 1000, 9999"},
+        {sheet + QStringList{"--carry", "sometimes"}, "--carry: \"sometimes\" is not one of none, always, mixed"},
+        {sheet + QStringList{"--operation", "times"}, "--operation: \"times\" is not one of add, subtract"},
+        {sheet + QStringList{"--problems", "0"}, "--problems: \"0\" is not a whole number from 1 to 40"},
+        {sheet + QStringList{"--problems", "41"}, "--problems: \"41\" is not a whole number from 1 to 40"},
+        {sheet + QStringList{"--problems", "12x"}, "--problems: \"12x\" is not a whole number from 1 to 40"},
+        {sheet + QStringList{"--seed", "-1"}, "--seed: \"-1\" is not a whole number from 0 to 4294967295"},
+        {sheet + QStringList{"--seed", "4294967296"},
+         "--seed: \"4294967296\" is not a whole number from 0 to 4294967295"},
+        {{"--worksheet", "no-such-folder/sheet.pdf"}, "--worksheet: cannot write"},
+        {{"--worksheet", "/proc/sheet.pdf"}, "--worksheet: cannot write"},
+        {{"--worksheet", directory.path()}, "--worksheet: cannot write"},
     };
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.arguments.join(' ').toStdString());
@@ -69,7 +72,7 @@ TEST(WorksheetCommand, SeedMakesTheSheet)
     QTemporaryDir elsewhere;
     QProcessEnvironment fromCaller;
     fromCaller.insert(QStringLiteral("POROMINKA_CALLER_DIR"), caller.path());
-    const QStringList settings{"--range", "1000", "--carry", "mixed", "--operation", "subtract"};
+    const QStringList settings{"--worksheet", "--range", "1000", "--carry", "mixed", "--operation", "subtract"};
 
     const Outcome unseeded = porominka(QStringList{"a.pdf"} + settings, elsewhere.path(), fromCaller);
     ASSERT_EQ(unseeded.status, 0) << unseeded.err.toStdString();
