@@ -1,35 +1,67 @@
+#include "app/CommandLine.h"
+#include "app/InstallationCheck.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/SoundPlayer.h"
 #include "practice_window/TForm1.h"
 #include "worksheet/WorksheetCommand.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <optional>
 
-int main(int argc, char* argv[])
+namespace {
+
+void print(std::FILE* stream, const QString& text)
 {
-    // The command line is read before any application object exists: the
-    // worksheet mode makes its own, with no display when it writes a file.
-    QCommandLineParser parser;
-    AddWorksheetOptions(parser);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "porominka: %s\n", qUtf8Printable(parser.errorText()));
-        return 2;
-    }
-    if (WorksheetOptionsGiven(parser))
-        return RunWorksheetCommand(parser, argc, argv);
+    QTextStream(stream) << text;
+}
 
-    QApplication application(argc, argv);
+int showUsage(const CommandLine&)
+{
+    print(stdout, UsageText());
+    return 0;
+}
+
+int showVersion(const CommandLine&)
+{
+    print(stdout, VersionText());
+    return 0;
+}
+
+int refuse(const CommandLine& command)
+{
+    print(stderr, command.error + QStringLiteral("\n\n") + UsageText());
+    return 2;
+}
+
+int checkFiles(const CommandLine&)
+{
+    const QStringList failures = InstallationCheck::Failures();
+    for (const QString& failure : failures)
+        print(stdout, failure + QLatin1Char('\n'));
+    if (!failures.isEmpty())
+        return 1;
+    print(stdout, QStringLiteral("%1 個のファイルがすべてそろっています。 / All %1 files are in place.\n")
+                      .arg(InstallationCheck::ProgramFiles().size()));
+    return 0;
+}
+
+int play(const CommandLine& command)
+{
+    SetSoundMuted(command.muted);
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     SetApplicationHelpFile(QStringLiteral("zumirano.hlp"));
+    // The desktop entry's name, so that the desktop shows its icon for the
+    // program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
 
     ExerciseState state;
     RandomSource random;
@@ -40,5 +72,67 @@ int main(int argc, char* argv[])
 
     // Closing the practice window ends the program; the model-answer window
     // and the help viewer do not keep it alive.
-    return application.exec();
+    return QApplication::exec();
+}
+
+int writeWorksheet(const CommandLine& command)
+{
+    return WriteWorksheetFile(command.worksheet);
+}
+
+int openWorksheet(const CommandLine& command)
+{
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
+    return OpenWorksheetWindow(command.worksheet);
+}
+
+// Bad worksheet input is told in one line, without the whole usage.
+int refuseWorksheet(const CommandLine& command)
+{
+    print(stderr, command.error + QLatin1Char('\n'));
+    return 2;
+}
+
+// Where a mode draws: not at all, on no screen, or on the desktop.
+enum class Drawing { None, Offscreen, Desktop };
+
+struct ModeRow {
+    CommandLine::Mode mode;
+    Drawing drawing;
+    int (*run)(const CommandLine& command);
+};
+
+// Pictures are only read by the check, never shown, so it needs no desktop.
+// A worksheet file is drawn on no screen: it makes its own application
+// object once the file is open, so that a file it cannot write is refused
+// before anything starts.
+constexpr ModeRow modes[] = {
+    {CommandLine::Mode::Play, Drawing::Desktop, play},
+    {CommandLine::Mode::Help, Drawing::None, showUsage},
+    {CommandLine::Mode::Version, Drawing::None, showVersion},
+    {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
+    {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
+    {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
+    {CommandLine::Mode::UsageError, Drawing::None, refuse},
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = ParseCommandLine(arguments);
+
+    const ModeRow& row =
+        *std::find_if(std::begin(modes), std::end(modes), [&](const ModeRow& m) { return m.mode == command.mode; });
+    if (row.drawing == Drawing::Offscreen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<QApplication> application;
+    if (row.drawing != Drawing::None)
+        application.emplace(argc, argv);
+    return row.run(command);
 }

@@ -1,6 +1,7 @@
 #include "model_answer_window/TForm2.h"
 
 #include "platform/EventGuard.h"
+#include "platform/ProgramIcon.h"
 #include "platform/ToolkitFonts.h"
 #include "platform/WindowPlacement.h"
 #include "widgets/ControlPlacement.h"
@@ -8,7 +9,6 @@
 #include "widgets/Panel.h"
 #include "widgets/PictureBox.h"
 
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -37,7 +37,7 @@ TForm2::TForm2(const ExerciseState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("おてほん"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    setWindowIcon(ProgramIcon());
     setFont(ProportionalGothicFont(15));
     // Closing the practice window ends the program even while this one is
     // open; closing this one only hides it.

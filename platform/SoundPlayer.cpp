@@ -12,6 +12,8 @@
 
 namespace {
 
+bool muted = false;
+
 SoundRecorder& recorder()
 {
     static SoundRecorder value;
@@ -66,8 +68,15 @@ void SetSoundRecorder(SoundRecorder newRecorder)
     recorder() = std::move(newRecorder);
 }
 
+void SetSoundMuted(bool on)
+{
+    muted = on;
+}
+
 void PlaySoundFile(const QString& bareName)
 {
+    if (muted)
+        return;
     const QString path = QDir::current().absoluteFilePath(bareName);
     const bool found = QFileInfo(path).isFile();
     if (recorder())

@@ -9,6 +9,10 @@
 // instead; nothing here ever throws.
 void PlaySoundFile(const QString& bareName);
 
+// While muted, PlaySoundFile does nothing at all: no sound, no beep, and the
+// recorder hears of no request. For a shared room ("--mute").
+void SetSoundMuted(bool muted);
+
 // Tests watch which sound was asked for and whether the file was there.
 // The recorder only observes: the sound still plays.
 using SoundRecorder = std::function<void(const QString& bareName, bool fileFound)>;

@@ -1,6 +1,8 @@
 #include "practice_window/TForm1.h"
 
 #include "platform/CurrentDirectory.h"
+#include "platform/ProgramIcon.h"
+#include "platform/ProgramVersion.h"
 #include "platform/ToolkitFonts.h"
 #include "platform/WindowPlacement.h"
 #include "widgets/ControlPlacement.h"
@@ -12,7 +14,6 @@
 #include "widgets/SettingCaptions.h"
 #include "widgets/SpeedButton.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,8 +41,8 @@ TForm1::TForm1(ExerciseState& state, RandomSource& random, QWidget* parent)
     , random_(random)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ぽろみんか　Ver.1.10"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    setWindowTitle(QStringLiteral("ぽろみんか　Ver.") + QLatin1String(CaptionVersion));
+    setWindowIcon(ProgramIcon());
     setFont(ProportionalGothicFont(12));
     setMouseTracking(true);
     PlaceWindowByOuterGeometry(this, QRect(33, 15, 645, 352));

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
-"$root/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}"
+"$root/scripts/install-deps.sh" "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 

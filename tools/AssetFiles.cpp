@@ -16,6 +16,9 @@ namespace {
 // directory as BMP files; its own pictures are compiled in as PNG files.
 const QString assetDir = QStringLiteral("assets/");
 const QString artDir = QStringLiteral("platform/art/");
+// The program's icon for the desktop's menus, named by size; installed into
+// the icon theme under the program's id. The window shows it too.
+const QString iconDir = QStringLiteral("desktop/icons/");
 
 AssetFiles::File picture(const QString& path, const QImage& image)
 {
@@ -52,12 +55,14 @@ std::vector<File> all()
         picture(assetDir + "hatena1.bmp", Pictures::hatena()),
         sound(assetDir + "maru1.wav", Sounds::maru()),
         sound(assetDir + "batu1.wav", Sounds::batu()),
-        picture(artDir + "icon.png", Pictures::icon()),
         picture(artDir + "startup.png", Pictures::startup()),
         picture(artDir + "help_button.png", Pictures::helpButton()),
         picture(artDir + "placeholder.png", Tiles::placeholder()),
     };
     files.insert(files.end(), fixed.begin(), fixed.end());
+    for (const int side : Pictures::iconSides)
+        files.push_back(picture(iconDir + QStringLiteral("%1.png").arg(side), Pictures::icon(side)));
+    files.push_back({iconDir + "scalable.svg", Pictures::scalableIcon()});
     return files;
 }
 

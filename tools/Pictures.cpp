@@ -3,8 +3,11 @@
 #include "tools/ArtPalette.h"
 #include "tools/Mascot.h"
 
+#include <QBuffer>
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <QVector>
 #include <algorithm>
 #include <cmath>
@@ -81,6 +84,20 @@ QImage mascotIn(Mascot::Pose pose)
     return image;
 }
 
+// The head centred in a square of `side` pixels, as large as fits. Without
+// antialiasing the eyes look alike only when they land a whole number of
+// pixels apart; otherwise one of them seems to wink.
+void paintHeadFitting(QPainter& painter, int side)
+{
+    const QRectF head = Mascot::headBounds();
+    const double fit = std::min(side / head.width(), side / head.height());
+    const double scale = std::floor(fit * Mascot::eyeSpacing) / Mascot::eyeSpacing;
+    painter.translate((side - head.width() * scale) / 2, (side - head.height() * scale) / 2);
+    painter.scale(scale, scale);
+    painter.translate(-head.topLeft());
+    Mascot::paintHead(painter);
+}
+
 } // namespace
 
 namespace Pictures {
@@ -131,24 +148,42 @@ QImage hatena()
     return image;
 }
 
-QImage icon()
+QImage icon(int side)
 {
-    QImage image = clear(iconSize);
+    QImage image = clear({side, side});
     QPainter painter(&image);
-    const QRectF head = Mascot::headBounds();
-    // Without antialiasing the eyes look alike only when they land a whole
-    // number of pixels apart; otherwise one of them seems to wink.
-    const double fit = std::min(iconSize.width() / head.width(), iconSize.height() / head.height());
-    const double scale = std::floor(fit * Mascot::eyeSpacing) / Mascot::eyeSpacing;
-    painter.translate((iconSize.width() - head.width() * scale) / 2,
-                      (iconSize.height() - head.height() * scale) / 2);
-    painter.scale(scale, scale);
-    painter.translate(-head.topLeft());
-    Mascot::paintHead(painter);
+    const bool flat = side <= iconSize.width();
+    painter.setRenderHint(QPainter::Antialiasing, !flat);
+    paintHeadFitting(painter, side);
     painter.end();
+    if (!flat)
+        return image;
     return flattened(image, {ArtPalette::mascotBody, ArtPalette::mascotLine,
                              ArtPalette::mascotCheek, ArtPalette::mascotMouth,
                              ArtPalette::mascotTongue, ArtPalette::white});
+}
+
+QByteArray scalableIcon()
+{
+    constexpr int side = 256;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize({side, side});
+    svg.setViewBox(QRect(0, 0, side, side));
+    // The size is written in millimetres; at the web's 96 dots per inch they
+    // come back as the same number of pixels.
+    svg.setResolution(96);
+    svg.setTitle(QStringLiteral("porominka"));
+    QPainter painter(&svg);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The drawing holds no text, yet every group names a font: a real one
+    // keeps the attributes valid.
+    painter.setFont(QFont(QStringLiteral("sans-serif"), 12));
+    paintHeadFitting(painter, side);
+    painter.end();
+    return bytes;
 }
 
 QImage helpButton()

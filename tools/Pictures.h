@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 // The larger pictures: the mascot, the three judgement pictures and the
@@ -7,7 +8,11 @@
 namespace Pictures {
 
 inline constexpr QSize resultSize{81, 81};
+// The window icon's size; up to it the icon keeps the few flat colours of
+// the old sixteen-colour icons.
 inline constexpr QSize iconSize{32, 32};
+// The sizes of the desktop's icon theme the program brings its icon in.
+inline constexpr int iconSides[] = {16, 32, 48, 64, 128, 256};
 inline constexpr QSize helpButtonSize{33, 33};
 
 QImage mascot();
@@ -19,8 +24,10 @@ QImage maru();
 QImage batu();
 // The answer is right but the small numbers above it are not.
 QImage hatena();
-// The mascot's head in a few flat colours, with a transparent surround.
-QImage icon();
+// The mascot's head, `side` pixels square with a transparent surround.
+QImage icon(int side);
+// The same head as an SVG drawing, for any size.
+QByteArray scalableIcon();
 // A speech bubble with a question mark, with a transparent surround.
 QImage helpButton();
 

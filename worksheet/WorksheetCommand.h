@@ -2,18 +2,16 @@
 
 #include "worksheet/WorksheetOptions.h"
 
-class QCommandLineParser;
+// The two ways the program's entry runs a worksheet request.
 
-// The sheet mode as the program's entry runs it. The entry adds the options
-// with AddWorksheetOptions before it parses the command line, and hands over
-// before it creates any application object:
-//
-//   if (WorksheetOptionsGiven(parser))
-//       return RunWorksheetCommand(parser, argc, argv);
+// Writes the sheet into its file with no display at all. The file is opened
+// before anything else starts, and only then is an offscreen application
+// object created for the fonts; so the entry creates none for this. A name
+// relative to POROMINKA_CALLER_DIR, when the launcher sets it, counts from
+// there. Gives 0, or 2 after one line on standard error when the file cannot
+// be written. A seed drawn at random is printed once the sheet is written.
+int WriteWorksheetFile(const WorksheetRequest& request);
 
-// Creates the application object the sheet mode needs and runs it: with a
-// file, writes the PDF with no display at all (a relative name counts from
-// POROMINKA_CALLER_DIR when the launcher sets it); without one, opens the
-// "プリント" window. Gives the exit status: 0, or 2 for bad input or a file
-// that cannot be written, after one line on standard error.
-int RunWorksheetCommand(const QCommandLineParser& parser, int& argc, char** argv);
+// Opens the "プリント" window and runs it until it is closed; the entry has
+// created the application object.
+int OpenWorksheetWindow(const WorksheetRequest& request);

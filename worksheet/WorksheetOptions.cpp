@@ -1,11 +1,13 @@
 #include "worksheet/WorksheetOptions.h"
 
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <random>
 
 namespace {
 
@@ -31,6 +33,7 @@ std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
     return text.toULongLong();
 }
 
+// The options of its own besides --worksheet itself.
 const QStringList& sheetOptions()
 {
     static const QStringList options{"range", "carry", "operation", "problems", "seed"};
@@ -46,42 +49,34 @@ QString notOneOf(const QString& option, const QString& value, const QString& all
 
 void AddWorksheetOptions(QCommandLineParser& parser)
 {
-    parser.addOption({QStringLiteral("worksheet"),
-                      QStringLiteral("Make a worksheet with its answer key: write FILE.pdf, or without a file "
-                                     "open the \"プリント\" window.")});
-    parser.addPositionalArgument(QStringLiteral("FILE.pdf"), QStringLiteral("The worksheet to write."),
-                                 QStringLiteral("[FILE.pdf]"));
-    for (const Choice& choice : choices)
-        parser.addOption({QString::fromLatin1(choice.option),
-                          QStringLiteral("Worksheet: %1 (default %2).")
-                              .arg(choice.values.join(QLatin1Char('|')), choice.values.first()),
-                          QStringLiteral("value")});
-    parser.addOption({QStringLiteral("problems"),
-                      QStringLiteral("Worksheet: number of problems, %1 to %2 (default 12).")
-                          .arg(MIN_PROBLEM_COUNT)
-                          .arg(MAX_PROBLEM_COUNT),
-                      QStringLiteral("N")});
-    parser.addOption({QStringLiteral("seed"),
-                      QStringLiteral("Worksheet: the same seed gives the same sheet (default: a random one, "
-                                     "printed)."),
-                      QStringLiteral("S")});
+    parser.addOption(QCommandLineOption(QStringLiteral("worksheet")));
+    for (const QString& option : sheetOptions())
+        parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("value")));
+}
+
+QString WorksheetUsageText()
+{
+    return QStringLiteral(
+        "  --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]\n"
+        "              [--operation add|subtract] [--problems 1-40] [--seed S]\n"
+        "      問題と答えのプリントを PDF に書き出します（画面はいりません）。FILE がなければ\n"
+        "      「プリント」の画面を開きます。同じ --seed なら同じプリントになります。\n"
+        "      Write a worksheet and its answer key to FILE.pdf, with no display; without FILE,\n"
+        "      open the \"プリント\" window. The same --seed gives the same sheet.\n");
 }
 
 bool WorksheetOptionsGiven(const QCommandLineParser& parser)
 {
-    return parser.isSet(QStringLiteral("worksheet")) || !parser.positionalArguments().isEmpty()
+    return parser.isSet(QStringLiteral("worksheet"))
         || std::any_of(sheetOptions().begin(), sheetOptions().end(),
                        [&](const QString& option) { return parser.isSet(option); });
 }
 
 std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineParser& parser)
 {
-    if (!parser.isSet(QStringLiteral("worksheet"))) {
-        for (const QString& option : sheetOptions())
-            if (parser.isSet(option))
-                return QStringLiteral("--%1: goes with --worksheet").arg(option);
-        return QStringLiteral("\"%1\": a file goes with --worksheet").arg(parser.positionalArguments().value(0));
-    }
+    for (const QString& option : sheetOptions())
+        if (parser.isSet(option) && !parser.isSet(QStringLiteral("worksheet")))
+            return QStringLiteral("--%1: goes with --worksheet").arg(option);
     WorksheetRequest request;
     for (const Choice& choice : choices) {
         const QString option = QString::fromLatin1(choice.option);
@@ -103,6 +98,7 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         request.settings.problemCount = static_cast<int>(*count);
     }
     request.seedGiven = parser.isSet(QStringLiteral("seed"));
+    request.settings.seed = std::random_device{}();
     if (request.seedGiven) {
         const QString value = parser.value(QStringLiteral("seed"));
         constexpr auto highest = std::numeric_limits<std::uint32_t>::max();

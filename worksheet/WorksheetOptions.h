@@ -14,18 +14,20 @@ class QCommandLineParser;
 // FILE is the one positional argument; without it the "プリント" window opens.
 void AddWorksheetOptions(QCommandLineParser& parser);
 
-// True when the command line names --worksheet or anything that goes with it.
+// What --help says of them, in Japanese and English.
+QString WorksheetUsageText();
+
+// True when the command line names --worksheet or an option of its own.
 bool WorksheetOptionsGiven(const QCommandLineParser& parser);
 
 // What the command line asks for. The values left out are the practice
-// window's start-up settings and twelve problems.
+// window's start-up settings, twelve problems and a seed drawn at random.
 struct WorksheetRequest {
     WorksheetSettings settings;
     bool seedGiven = false;
     QString file;
 };
 
-// Reads the parsed options; bad input gives one line naming the option and
-// the values it takes, and so do the sheet's options given without
-// --worksheet.
+// Reads the parsed options. Bad input gives one line naming the option and
+// the values it takes; so do the sheet's options given without --worksheet.
 std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineParser& parser);

@@ -148,9 +148,11 @@ TEST(PictureBox, ClicksOnlyOnALeftPressAndReleaseInsideAndKeepsTheMouseFromItsPa
 // program that merely links it.
 TEST(PictureArt, BuiltInPicturesLoadAtTheirSizes)
 {
-    const std::pair<const char*, QSize> cases[] = {{":/art/icon.png", {32, 32}},
+    const std::pair<const char*, QSize> cases[] = {
         {":/art/startup.png", {81, 81}}, {":/art/help_button.png", {33, 33}},
-        {":/art/placeholder.png", {41, 35}}};
+        {":/art/placeholder.png", {41, 35}}, {":/icons/16.png", {16, 16}}, {":/icons/32.png", {32, 32}},
+        {":/icons/48.png", {48, 48}}, {":/icons/64.png", {64, 64}}, {":/icons/128.png", {128, 128}},
+        {":/icons/256.png", {256, 256}}};
     for (const auto& [path, size] : cases)
         EXPECT_EQ(QPixmap(path).size(), size) << path;
 }

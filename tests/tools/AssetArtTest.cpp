@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSvgRenderer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -26,17 +27,20 @@ TEST(AssetArtTest, EveryPictureIsDrawnAtItsSize)
         {"assets/nb.bmp", tile}, {"assets/plus.bmp", tile}, {"assets/minus.bmp", tile},
         {"assets/mascot.bmp", result}, {"assets/maru1.bmp", result}, {"assets/batu1.bmp", result},
         {"assets/hatena1.bmp", result}, {"platform/art/startup.png", result},
-        {"platform/art/icon.png", {32, 32}}, {"platform/art/help_button.png", {33, 33}},
+        {"platform/art/help_button.png", {33, 33}}, {"desktop/icons/scalable.svg", {256, 256}},
         {"platform/art/placeholder.png", tile}};
     for (int value = 0; value <= 9; ++value) {
         expected.emplace(QStringLiteral("assets/n%1.bmp").arg(value), tile);
         expected.emplace(QStringLiteral("assets/b%1.bmp").arg(value), tile);
     }
+    for (const int side : {16, 32, 48, 64, 128, 256})
+        expected.emplace(QStringLiteral("desktop/icons/%1.png").arg(side), QSize(side, side));
     const auto files = generated();
     for (const auto& [path, size] : expected) {
         SCOPED_TRACE(path.toStdString());
         ASSERT_TRUE(files.count(path));
-        EXPECT_EQ(QImage::fromData(files.at(path)).size(), size);
+        const QByteArray& bytes = files.at(path);
+        EXPECT_EQ(path.endsWith(".svg") ? QSvgRenderer(bytes).viewBox().size() : QImage::fromData(bytes).size(), size);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "PdfText.h"
+#include "tests/worksheet/PdfText.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,7 +1,6 @@
-#include "PdfText.h"
-
 #include "engine/DrawingRules.h"
 #include "engine/WorkedAnswer.h"
+#include "tests/worksheet/PdfText.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetPrinting.h"
 
