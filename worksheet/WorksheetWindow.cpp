@@ -1,6 +1,7 @@
 #include "worksheet/WorksheetWindow.h"
 
 #include "platform/ErrorBox.h"
+#include "platform/ProgramIcon.h"
 #include "platform/ToolkitFonts.h"
 #include "widgets/ControlPlacement.h"
 #include "widgets/RadioGroup.h"
@@ -11,7 +12,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +59,7 @@ WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* par
 {
     setObjectName(QStringLiteral("WorksheetWindow"));
     setWindowTitle(QStringLiteral("プリント"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    setWindowIcon(ProgramIcon());
     setFont(ProportionalGothicFont(12));
     const int previewHeight = qRound(previewWidth * SHEET_PAGE_SIZE.height() / SHEET_PAGE_SIZE.width());
     setFixedSize(190 + previewWidth + 10, std::max(previewHeight, 448) + 20);
