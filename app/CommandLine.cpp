@@ -6,6 +6,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <variant>
 #include <vector>
 
 namespace {
@@ -56,6 +57,23 @@ QString errorOf(const QCommandLineParser& parser)
                       parser.errorText());
 }
 
+// --worksheet and its options: a file to write, the window, or one line
+// saying what is wrong.
+CommandLine worksheetCommand(const QCommandLineParser& parser)
+{
+    CommandLine command;
+    const auto read = ReadWorksheetOptions(parser);
+    if (const QString* refusal = std::get_if<QString>(&read)) {
+        command.mode = CommandLine::Mode::WorksheetRefused;
+        command.error = QStringLiteral("porominka: ") + *refusal;
+        return command;
+    }
+    command.worksheet = std::get<WorksheetRequest>(read);
+    command.mode = command.worksheet.file.isEmpty() ? CommandLine::Mode::WorksheetWindow
+                                                    : CommandLine::Mode::WorksheetFile;
+    return command;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments)
@@ -66,6 +84,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         options.emplace_back(row.names);
         parser.addOption(options.back());
     }
+    AddWorksheetOptions(parser);
 
     CommandLine command;
     if (!parser.parse(arguments)) {
@@ -73,7 +92,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         command.error = errorOf(parser);
         return command;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    // The worksheet's file is its one argument; the drill takes none.
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("worksheet"))) {
         command.mode = CommandLine::Mode::UsageError;
         command.error = usageError(QStringLiteral("よけいな引数です"), QStringLiteral("unexpected argument"),
                                    parser.positionalArguments().constFirst());
@@ -86,6 +106,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
             break;
         }
     }
+    if (command.mode == CommandLine::Mode::Play && WorksheetOptionsGiven(parser))
+        return worksheetCommand(parser);
     return command;
 }
 
@@ -106,7 +128,7 @@ QString UsageText()
                     .arg(names.join(QStringLiteral(", ")), QString::fromUtf8(row.japanese),
                          QString::fromUtf8(row.english));
     }
-    return text;
+    return text + WorksheetUsageText();
 }
 
 QString VersionText()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "worksheet/WorksheetOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,13 +10,16 @@
 // application object exists, so that asking for help, the version or a check,
 // and every mistake on the command line, needs no display.
 struct CommandLine {
-    enum class Mode { Play, Help, Version, Check, UsageError };
+    enum class Mode { Play, Help, Version, Check, WorksheetFile, WorksheetWindow, WorksheetRefused, UsageError };
 
     Mode mode = Mode::Play;
     // No sound and no beep for the whole run.
     bool muted = false;
     // For UsageError: what was wrong, one line in Japanese and in English.
+    // For WorksheetRefused: the one line naming the option and its values.
     QString error;
+    // For WorksheetFile and WorksheetWindow: the sheet asked for.
+    WorksheetRequest worksheet;
 };
 
 // Reads the arguments, the program's own name first.

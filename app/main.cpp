@@ -7,6 +7,7 @@
 #include "platform/ApplicationTitle.h"
 #include "platform/SoundPlayer.h"
 #include "practice_window/TForm1.h"
+#include "worksheet/WorksheetCommand.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -74,6 +75,25 @@ int play(const CommandLine& command)
     return QApplication::exec();
 }
 
+int writeWorksheet(const CommandLine& command)
+{
+    return WriteWorksheetFile(command.worksheet);
+}
+
+int openWorksheet(const CommandLine& command)
+{
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
+    return OpenWorksheetWindow(command.worksheet);
+}
+
+// Bad worksheet input is told in one line, without the whole usage.
+int refuseWorksheet(const CommandLine& command)
+{
+    print(stderr, command.error + QLatin1Char('\n'));
+    return 2;
+}
+
 // Where a mode draws: not at all, on no screen, or on the desktop.
 enum class Drawing { None, Offscreen, Desktop };
 
@@ -84,11 +104,17 @@ struct ModeRow {
 };
 
 // Pictures are only read by the check, never shown, so it needs no desktop.
+// A worksheet file is drawn on no screen: it makes its own application
+// object once the file is open, so that a file it cannot write is refused
+// before anything starts.
 constexpr ModeRow modes[] = {
     {CommandLine::Mode::Play, Drawing::Desktop, play},
     {CommandLine::Mode::Help, Drawing::None, showUsage},
     {CommandLine::Mode::Version, Drawing::None, showVersion},
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
+    {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
+    {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };
 

@@ -15,10 +15,6 @@
 
 namespace {
 
-// The sum stands 16 pixels right of and 40 pixels above the practice
-// window's, with the answer just under the rule line.
-constexpr ColumnOrigin sumOrigin{QPoint(22, 5), 2};
-
 // The cells only show the worked answer: nothing is typed, nothing visited.
 void makeDigitCell(QLineEdit* cell)
 {
@@ -49,7 +45,7 @@ TForm2::TForm2(const ExerciseState& state, QWidget* parent)
     PlaceWindowByOuterGeometry(this, QRect(-4, 54, 313, 257));
 
     Panel1 = PlaceControl(new Panel(this), QStringLiteral("Panel1"), QRect(8, 8, 289, 209), QStringLiteral("おてほん"));
-    columns_ = BuildColumnSum<QLineEdit>(Panel1, sumOrigin, {"Edit1", "Edit2", "Edit3"},
+    columns_ = BuildColumnSum<QLineEdit>(Panel1, MODEL_ANSWER_SUM_ORIGIN, {"Edit1", "Edit2", "Edit3"},
                                          {"Edit4", "Edit5", "Edit6", "Edit7"});
     for (QLineEdit* cell : columns_.notationCells) {
         makeDigitCell(cell);

@@ -11,6 +11,7 @@
 #include "widgets/Panel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/SettingCaptions.h"
 #include "widgets/SpeedButton.h"
 
 #include <QLabel>
@@ -20,10 +21,6 @@
 #include <chrono>
 
 namespace {
-
-// The sum's operator column starts 6 pixels in from the problem panel's
-// edge; the answer row stands 9 pixels under the rule line.
-constexpr ColumnOrigin sumOrigin{QPoint(6, 45), 9};
 
 const QColor blue(0, 0, 255);
 const QColor red(255, 0, 0);
@@ -69,7 +66,7 @@ void TForm1::BuildProblemPanel()
     Panel1 = PlaceControl(new Panel(this), "Panel1", QRect(280, 8, 345, 249), QStringLiteral("もんだい"));
     Panel1->setMouseTracking(true);
 
-    columns_ = BuildColumnSum<EntryCell>(Panel1, sumOrigin, {"Edit14", "Edit15", "Edit16"},
+    columns_ = BuildColumnSum<EntryCell>(Panel1, PRACTICE_SUM_ORIGIN, {"Edit14", "Edit15", "Edit16"},
                                          {"Edit9", "Edit10", "Edit11", "Edit12"});
     const QFont cellFont = FixedGothicFont(27, true);
     for (EntryCell* cell : columns_.notationCells) {
@@ -175,20 +172,13 @@ void TForm1::BuildSettingsPanel()
 {
     Panel4 = PlaceControl(new Panel(this), "Panel4", QRect(6, 6, 171, 307), QStringLiteral("せってい"));
 
-    RadioGroup1 = PlaceControl(new RadioGroup(QStringLiteral("はんい"),
-                                       {QStringLiteral("１０までつかう"), QStringLiteral("２０までつかう"),
-                                        QStringLiteral("１００までつかう"), QStringLiteral("１０００までつかう"),
-                                        QStringLiteral("９９９９までつかう")},
-                                       1, Panel4),
-                        "RadioGroup1", QRect(10, 6, 151, 131), QStringLiteral("はんい"));
-    RadioGroup2 = PlaceControl(new RadioGroup(QStringLiteral("くりあがり"),
-                                       {QStringLiteral("くりあがり（さがり）なし"),
-                                        QStringLiteral("くりあがり（さがり）あり"), QStringLiteral("いろいろ")},
-                                       1, Panel4),
-                        "RadioGroup2", QRect(10, 146, 151, 87), QStringLiteral("くりあがり"));
-    RadioGroup3 = PlaceControl(new RadioGroup(QStringLiteral("しゅるい"),
-                                       {QStringLiteral("たしざん"), QStringLiteral("ひきざん")}, 2, Panel4),
-                        "RadioGroup3", QRect(10, 240, 151, 57), QStringLiteral("しゅるい"));
+    const auto group = [this](const SettingGroupCaptions& captions, int columns, const char* name, QRect place) {
+        return PlaceControl(new RadioGroup(captions.caption, captions.items, columns, Panel4), name, place,
+                            captions.caption);
+    };
+    RadioGroup1 = group(RangeCaptions(), 1, "RadioGroup1", QRect(10, 6, 151, 131));
+    RadioGroup2 = group(CarryCaptions(), 1, "RadioGroup2", QRect(10, 146, 151, 87));
+    RadioGroup3 = group(KindCaptions(), 2, "RadioGroup3", QRect(10, 240, 151, 57));
 }
 
 // Within each panel the Tab key follows the order the child is used to, the

@@ -2,7 +2,8 @@
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
 # Needed besides by the tests: the test and benchmark frameworks, Qt's SVG
 # module for the asset generator, and the tools that check the installed
-# tree, the desktop files and the package.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file)
+# tree, the desktop files and the package; pdftotext reads worksheets back.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file
+               poppler-utils)
 # Only where the program is looked at on a private display.
 SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick openbox)

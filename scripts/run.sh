@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the drill (the program only: no tests) and starts it with its
 # pictures, sounds and help file at hand: they are read from the working
-# directory.
+# directory. Arguments go to the program; a file it is to write is named
+# from where this was started, as the installed command does.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -16,5 +17,6 @@ source "$root/scripts/packages.sh"
 
 cmake -S "$root" -B "$root/build/app" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$root/build/app" -j "$(nproc)" --target porominka
+export POROMINKA_CALLER_DIR="$PWD"
 cd "$root/assets"
 exec "$root/build/app/app/porominka" "$@"

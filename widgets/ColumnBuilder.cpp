@@ -28,11 +28,9 @@ PictureBox* digitPicture(QWidget* parent, const QString& name, QPoint topLeft, c
 
 // The black rule line under the lower number, from the operator column to
 // the units column.
-QFrame* ruleLine(QWidget* parent, QPoint topLeft)
+QFrame* ruleLine(QWidget* parent, const ColumnOrigin& origin)
 {
-    auto* line = PlaceControl(new QFrame(parent), QStringLiteral("Shape1"),
-                              QRect(topLeft, QSize(4 * columnPitch + CELL_SIZE.width() + 6, ruleHeight)),
-                              QStringLiteral("せん"));
+    auto* line = PlaceControl(new QFrame(parent), QStringLiteral("Shape1"), RuleLineRect(origin), QStringLiteral("せん"));
     // Panels paint in the button colour, which a child inherits unless told.
     line->setAutoFillBackground(true);
     line->setBackgroundRole(QPalette::Window);
@@ -49,6 +47,26 @@ QRect NotationCellRect(const ColumnOrigin& origin, int column)
     return QRect(columnTopLeft(origin, column, 0), CELL_SIZE);
 }
 
+QRect UpperDigitRect(const ColumnOrigin& origin, int column)
+{
+    return QRect(columnTopLeft(origin, column, upperOffset), CELL_SIZE);
+}
+
+QRect OperatorRect(const ColumnOrigin& origin)
+{
+    return LowerDigitRect(origin, -1);
+}
+
+QRect LowerDigitRect(const ColumnOrigin& origin, int column)
+{
+    return QRect(columnTopLeft(origin, column, lowerOffset), CELL_SIZE);
+}
+
+QRect RuleLineRect(const ColumnOrigin& origin)
+{
+    return QRect(columnTopLeft(origin, -1, ruleOffset), QSize(4 * columnPitch + CELL_SIZE.width() + 6, ruleHeight));
+}
+
 QRect AnswerCellRect(const ColumnOrigin& origin, int column)
 {
     return QRect(columnTopLeft(origin, column, ruleOffset + ruleHeight + origin.answerGap), CELL_SIZE);
@@ -59,14 +77,14 @@ ColumnControls<QLineEdit> BuildColumnPictures(QWidget* panel, const ColumnOrigin
     ColumnControls<QLineEdit> sum;
     for (int column = 0; column < 4; ++column) {
         sum.upperDigits[column] = digitPicture(panel, QStringLiteral("Image%1").arg(column + 1),
-                                               columnTopLeft(origin, column, upperOffset),
+                                               UpperDigitRect(origin, column).topLeft(),
                                                QStringLiteral("うえの かず（%1）").arg(ColumnNames()[column]));
         sum.lowerDigits[column] = digitPicture(panel, QStringLiteral("Image%1").arg(column + 6),
-                                               columnTopLeft(origin, column, lowerOffset),
+                                               LowerDigitRect(origin, column).topLeft(),
                                                QStringLiteral("したの かず（%1）").arg(ColumnNames()[column]));
     }
-    sum.operatorSign = digitPicture(panel, QStringLiteral("Image5"), columnTopLeft(origin, -1, lowerOffset),
+    sum.operatorSign = digitPicture(panel, QStringLiteral("Image5"), OperatorRect(origin).topLeft(),
                                     QStringLiteral("きごう"));
-    sum.ruleLine = ruleLine(panel, columnTopLeft(origin, -1, ruleOffset));
+    sum.ruleLine = ruleLine(panel, origin);
     return sum;
 }

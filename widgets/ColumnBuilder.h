@@ -20,6 +20,13 @@ struct ColumnOrigin {
     int answerGap = 0;
 };
 
+// The practice window's sum starts 6 pixels in from its problem panel's edge,
+// with the answer row 9 pixels under the rule line; the model answer's stands
+// 16 pixels further right and 40 higher, the answer just under the rule.
+// Worksheets draw their problems and their key with the same places.
+inline constexpr ColumnOrigin PRACTICE_SUM_ORIGIN{QPoint(6, 45), 9};
+inline constexpr ColumnOrigin MODEL_ANSWER_SUM_ORIGIN{QPoint(22, 5), 2};
+
 // The controls of one column sum, each array thousands first. The upper and
 // lower digits are "Image1" to "Image4" and "Image6" to "Image9", the
 // operator "Image5", the rule line "Shape1", in both windows.
@@ -35,6 +42,10 @@ struct ColumnControls {
 
 // The places of the column sum, from its origin.
 QRect NotationCellRect(const ColumnOrigin& origin, int column);
+QRect UpperDigitRect(const ColumnOrigin& origin, int column);
+QRect OperatorRect(const ColumnOrigin& origin);
+QRect LowerDigitRect(const ColumnOrigin& origin, int column);
+QRect RuleLineRect(const ColumnOrigin& origin);
 QRect AnswerCellRect(const ColumnOrigin& origin, int column);
 
 // The pictures and the rule line of a column sum on `panel`.

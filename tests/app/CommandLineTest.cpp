@@ -22,7 +22,7 @@ TEST(CommandLine, AnswersWithoutADisplay)
     };
     const QString usage = QStringLiteral("Usage: porominka");
     const Row rows[] = {
-        {{"--help"}, 0, {usage, "つかいかた", "--mute", "--check", "--version"}, {}},
+        {{"--help"}, 0, {usage, "つかいかた", "--mute", "--check", "--version", "--worksheet"}, {}},
         {{"-h", "--mute"}, 0, {usage}, {}},
         {{"--version"}, 0, {"(porominka) " + version, "GPL-3.0-or-later"}, {}},
         {{"-v"}, 0, {version}, {}},
@@ -61,6 +61,10 @@ TEST(CommandLine, ChoosesOneMode)
         {{"--version", "--check"}, Mode::Version, false},
         {{"--check", "--help"}, Mode::Help, false},
         {{"--", "--mute"}, Mode::UsageError, false},
+        {{"--worksheet"}, Mode::WorksheetWindow, false},
+        {{"--worksheet", "sums.pdf", "--range", "20"}, Mode::WorksheetFile, false},
+        {{"--range", "20"}, Mode::WorksheetRefused, false},
+        {{"--worksheet", "--help"}, Mode::Help, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The three settings as the program words them, on the practice window and
+// on paper: each radio group's caption and its items in index order.
+struct SettingGroupCaptions {
+    QString caption;
+    QStringList items;
+};
+
+const SettingGroupCaptions& RangeCaptions();
+const SettingGroupCaptions& CarryCaptions();
+const SettingGroupCaptions& KindCaptions();

@@ -1,0 +1,67 @@
+#include "worksheet/SheetHeader.h"
+
+#include "platform/ToolkitFonts.h"
+#include "widgets/SettingCaptions.h"
+#include "worksheet/SheetGeometry.h"
+#include "worksheet/Worksheet.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr double left = SHEET_MARGIN;
+constexpr double right = SHEET_PAGE_SIZE.width() - SHEET_MARGIN;
+
+void writeLine(QPainter& painter, double x, double baseline, const QString& text, int pixelHeight)
+{
+    painter.setFont(ProportionalGothicFont(pixelHeight));
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(x, baseline), text);
+}
+
+// A line to write on, ending where the word after it starts.
+void blankToFill(QPainter& painter, double fromX, double toX, double baseline)
+{
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.drawLine(QPointF(fromX, baseline + 4), QPointF(toX, baseline + 4));
+}
+
+void settingsAndRule(QPainter& painter, const Worksheet& sheet, double baseline)
+{
+    writeLine(painter, left, baseline, SettingsInWords(sheet.settings), 15);
+    painter.setPen(QPen(Qt::gray, 1.0));
+    painter.drawLine(QPointF(left, baseline + 14), QPointF(right, baseline + 14));
+}
+
+} // namespace
+
+QString SettingsInWords(const WorksheetSettings& settings)
+{
+    const auto words = [](const SettingGroupCaptions& group, int index) {
+        return QStringLiteral("%1：%2").arg(group.caption, group.items.value(index));
+    };
+    return QStringList{words(RangeCaptions(), settings.selectedRange),
+                       words(CarryCaptions(), settings.selectedCarry),
+                       words(KindCaptions(), settings.selectedKind)}
+        .join(QStringLiteral("　"));
+}
+
+void PaintProblemHeader(QPainter& painter, const Worksheet& sheet)
+{
+    constexpr double baseline = 70;
+    writeLine(painter, left, baseline, QStringLiteral("なまえ"), 20);
+    blankToFill(painter, left + 70, left + 380, baseline);
+    blankToFill(painter, right - 200, right - 150, baseline);
+    writeLine(painter, right - 146, baseline, QStringLiteral("がつ"), 20);
+    blankToFill(painter, right - 96, right - 46, baseline);
+    writeLine(painter, right - 42, baseline, QStringLiteral("にち"), 20);
+    settingsAndRule(painter, sheet, baseline + 36);
+}
+
+void PaintKeyHeader(QPainter& painter, const Worksheet& sheet)
+{
+    constexpr double baseline = 62;
+    writeLine(painter, left, baseline, QStringLiteral("こたえ"), 20);
+    writeLine(painter, right - 150, baseline, QStringLiteral("たね：%1").arg(sheet.settings.seed), 15);
+    settingsAndRule(painter, sheet, baseline + 28);
+}

@@ -1,0 +1,14 @@
+#include "worksheet/Worksheet.h"
+
+#include "engine/NewProblem.h"
+#include "engine/RandomSource.h"
+
+Worksheet DrawWorksheet(const WorksheetSettings& settings)
+{
+    Worksheet sheet{settings, {}};
+    RandomSource random(settings.seed);
+    sheet.problems.resize(static_cast<std::size_t>(settings.problemCount));
+    for (ExerciseState& problem : sheet.problems)
+        NewProblem(problem, settings.selectedRange, settings.selectedCarry, settings.selectedKind, random);
+    return sheet;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "engine/ExerciseState.h"
+#include "worksheet/WorksheetSettings.h"
+
+#include <vector>
+
+// One sheet: its settings and its problems in order, each worked out as
+// NewProblem leaves it, so the key reads straight from the rows.
+struct Worksheet {
+    WorksheetSettings settings;
+    std::vector<ExerciseState> problems;
+};
+
+// Draws the sheet's problems by the drawing rules of its settings, from a
+// random source seeded with its seed.
+Worksheet DrawWorksheet(const WorksheetSettings& settings);

@@ -1,0 +1,56 @@
+#include "worksheet/WorksheetCommand.h"
+
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetPrinting.h"
+#include "worksheet/WorksheetWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+int cannotWrite(const QSaveFile& file)
+{
+    std::fprintf(stderr, "porominka: --worksheet: cannot write \"%s\": %s\n", qUtf8Printable(file.fileName()),
+                 qUtf8Printable(file.errorString()));
+    return 2;
+}
+
+// The launcher starts the program in its own directory; a file named on the
+// command line belongs where the caller was. Without the launcher the
+// variable is unset, and a QDir of no path is the current directory.
+QString callersPath(const QString& file)
+{
+    return QDir(qEnvironmentVariable("POROMINKA_CALLER_DIR")).absoluteFilePath(file);
+}
+
+} // namespace
+
+int WriteWorksheetFile(const WorksheetRequest& request)
+{
+    QSaveFile file(callersPath(request.file));
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotWrite(file);
+    // Drawing text needs the fonts of a GUI application, but no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "porominka";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    WriteWorksheetPdf(file, DrawWorksheet(request.settings));
+    if (!file.commit())
+        return cannotWrite(file);
+    if (!request.seedGiven)
+        std::printf("seed: %u\n", request.settings.seed);
+    return 0;
+}
+
+int OpenWorksheetWindow(const WorksheetRequest& request)
+{
+    WorksheetWindow window(request.settings);
+    window.show();
+    return QApplication::exec();
+}

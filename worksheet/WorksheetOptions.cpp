@@ -1,0 +1,117 @@
+#include "worksheet/WorksheetOptions.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <random>
+
+namespace {
+
+// The values of each choice in the order of its radio items, so a value's
+// place is the item index.
+struct Choice {
+    const char* option;
+    QStringList values;
+    std::int32_t WorksheetSettings::*setting;
+};
+
+const Choice choices[] = {
+    {"range", {"10", "20", "100", "1000", "9999"}, &WorksheetSettings::selectedRange},
+    {"carry", {"none", "always", "mixed"}, &WorksheetSettings::selectedCarry},
+    {"operation", {"add", "subtract"}, &WorksheetSettings::selectedKind},
+};
+
+std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    if (!digits.match(text).hasMatch() || text.toULongLong() > highest)
+        return std::nullopt;
+    return text.toULongLong();
+}
+
+// The options of its own besides --worksheet itself.
+const QStringList& sheetOptions()
+{
+    static const QStringList options{"range", "carry", "operation", "problems", "seed"};
+    return options;
+}
+
+QString notOneOf(const QString& option, const QString& value, const QString& allowed)
+{
+    return QStringLiteral("--%1: \"%2\" is not %3").arg(option, value, allowed);
+}
+
+} // namespace
+
+void AddWorksheetOptions(QCommandLineParser& parser)
+{
+    parser.addOption(QCommandLineOption(QStringLiteral("worksheet")));
+    for (const QString& option : sheetOptions())
+        parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("value")));
+}
+
+QString WorksheetUsageText()
+{
+    return QStringLiteral(
+        "  --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]\n"
+        "              [--operation add|subtract] [--problems 1-40] [--seed S]\n"
+        "      問題と答えのプリントを PDF に書き出します（画面はいりません）。FILE がなければ\n"
+        "      「プリント」の画面を開きます。同じ --seed なら同じプリントになります。\n"
+        "      Write a worksheet and its answer key to FILE.pdf, with no display; without FILE,\n"
+        "      open the \"プリント\" window. The same --seed gives the same sheet.\n");
+}
+
+bool WorksheetOptionsGiven(const QCommandLineParser& parser)
+{
+    return parser.isSet(QStringLiteral("worksheet"))
+        || std::any_of(sheetOptions().begin(), sheetOptions().end(),
+                       [&](const QString& option) { return parser.isSet(option); });
+}
+
+std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineParser& parser)
+{
+    for (const QString& option : sheetOptions())
+        if (parser.isSet(option) && !parser.isSet(QStringLiteral("worksheet")))
+            return QStringLiteral("--%1: goes with --worksheet").arg(option);
+    WorksheetRequest request;
+    for (const Choice& choice : choices) {
+        const QString option = QString::fromLatin1(choice.option);
+        if (!parser.isSet(option))
+            continue;
+        const QString value = parser.value(option);
+        const auto index = choice.values.indexOf(value);
+        if (index < 0)
+            return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
+        request.settings.*choice.setting = static_cast<std::int32_t>(index);
+    }
+    if (parser.isSet(QStringLiteral("problems"))) {
+        const QString value = parser.value(QStringLiteral("problems"));
+        const auto count = wholeNumber(value, MAX_PROBLEM_COUNT);
+        if (!count || *count < MIN_PROBLEM_COUNT)
+            return notOneOf(
+                QStringLiteral("problems"), value,
+                QStringLiteral("a whole number from %1 to %2").arg(MIN_PROBLEM_COUNT).arg(MAX_PROBLEM_COUNT));
+        request.settings.problemCount = static_cast<int>(*count);
+    }
+    request.seedGiven = parser.isSet(QStringLiteral("seed"));
+    request.settings.seed = std::random_device{}();
+    if (request.seedGiven) {
+        const QString value = parser.value(QStringLiteral("seed"));
+        constexpr auto highest = std::numeric_limits<std::uint32_t>::max();
+        const auto seed = wholeNumber(value, highest);
+        if (!seed)
+            return notOneOf(QStringLiteral("seed"), value, QStringLiteral("a whole number from 0 to %1").arg(highest));
+        request.settings.seed = static_cast<std::uint32_t>(*seed);
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return QStringLiteral("--worksheet: takes one FILE.pdf, not %1 (%2)")
+            .arg(files.size())
+            .arg(files.join(QStringLiteral(", ")));
+    request.file = files.value(0);
+    return request;
+}

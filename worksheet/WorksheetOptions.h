@@ -1,0 +1,33 @@
+#pragma once
+
+#include "worksheet/WorksheetSettings.h"
+
+#include <QString>
+
+#include <variant>
+
+class QCommandLineParser;
+
+// The sheet mode's command line:
+//   --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]
+//               [--operation add|subtract] [--problems N] [--seed S]
+// FILE is the one positional argument; without it the "プリント" window opens.
+void AddWorksheetOptions(QCommandLineParser& parser);
+
+// What --help says of them, in Japanese and English.
+QString WorksheetUsageText();
+
+// True when the command line names --worksheet or an option of its own.
+bool WorksheetOptionsGiven(const QCommandLineParser& parser);
+
+// What the command line asks for. The values left out are the practice
+// window's start-up settings, twelve problems and a seed drawn at random.
+struct WorksheetRequest {
+    WorksheetSettings settings;
+    bool seedGiven = false;
+    QString file;
+};
+
+// Reads the parsed options. Bad input gives one line naming the option and
+// the values it takes; so do the sheet's options given without --worksheet.
+std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineParser& parser);

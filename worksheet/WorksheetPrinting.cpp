@@ -1,0 +1,59 @@
+#include "worksheet/WorksheetPrinting.h"
+
+#include "worksheet/SheetGeometry.h"
+#include "worksheet/SheetPages.h"
+#include "worksheet/Worksheet.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+void PrintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet)
+{
+    QPainter painter(&device);
+    const double scale = std::min(device.width() / SHEET_PAGE_SIZE.width(),
+                                  device.height() / SHEET_PAGE_SIZE.height());
+    const int pages = SheetPageCount(static_cast<int>(sheet.problems.size()));
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            device.newPage();
+        painter.save();
+        painter.scale(scale, scale);
+        PaintSheetPage(painter, sheet, page);
+        painter.restore();
+    }
+}
+
+void PaintFirstPagePreview(QPainter& painter, const Worksheet& sheet, double width)
+{
+    const double scale = width / SHEET_PAGE_SIZE.width();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    painter.fillRect(QRectF(QPointF(), SHEET_PAGE_SIZE), Qt::white);
+    PaintSheetPage(painter, sheet, 0);
+    painter.restore();
+}
+
+void WriteWorksheetPdf(QIODevice& device, const Worksheet& sheet)
+{
+    QPdfWriter writer(&device);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setTitle(QStringLiteral("ぽろみんか プリント"));
+    writer.setCreator(QStringLiteral("ぽろみんか"));
+    PrintWorksheet(writer, sheet);
+}
+
+QString WriteWorksheetPdf(const QString& path, const Worksheet& sheet)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    WriteWorksheetPdf(file, sheet);
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}

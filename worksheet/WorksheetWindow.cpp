@@ -1,0 +1,144 @@
+#include "worksheet/WorksheetWindow.h"
+
+#include "platform/ErrorBox.h"
+#include "platform/ProgramIcon.h"
+#include "platform/ToolkitFonts.h"
+#include "widgets/ControlPlacement.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/SettingCaptions.h"
+#include "worksheet/SheetGeometry.h"
+#include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetPrinting.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int previewWidth = 320;
+
+RadioGroup* settingGroup(const SettingGroupCaptions& captions, int columns, std::int32_t selected, QWidget* parent,
+                         QRect geometry)
+{
+    auto* group = PlaceControl(new RadioGroup(captions.caption, captions.items, columns, parent),
+                               captions.caption, geometry, captions.caption);
+    group->SetItemIndex(selected);
+    return group;
+}
+
+QLabel* label(const QString& text, QWidget* parent, QRect geometry)
+{
+    return PlaceControl(new QLabel(text, parent), text, geometry, text);
+}
+
+// Where a parent who started the program from the desktop expects to save.
+QString startingFolder()
+{
+    const QString callerDir = qEnvironmentVariable("POROMINKA_CALLER_DIR");
+    return callerDir.isEmpty() ? QDir::homePath() : callerDir;
+}
+
+} // namespace
+
+WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* parent)
+    : QWidget(parent)
+    , settings_(settings)
+{
+    setObjectName(QStringLiteral("WorksheetWindow"));
+    setWindowTitle(QStringLiteral("プリント"));
+    setWindowIcon(ProgramIcon());
+    setFont(ProportionalGothicFont(12));
+    const int previewHeight = qRound(previewWidth * SHEET_PAGE_SIZE.height() / SHEET_PAGE_SIZE.width());
+    setFixedSize(190 + previewWidth + 10, std::max(previewHeight, 448) + 20);
+
+    // The settings stand as on the left of the practice window.
+    RangeGroup = settingGroup(RangeCaptions(), 1, settings.selectedRange, this, QRect(16, 10, 151, 131));
+    CarryGroup = settingGroup(CarryCaptions(), 1, settings.selectedCarry, this, QRect(16, 150, 151, 87));
+    KindGroup = settingGroup(KindCaptions(), 2, settings.selectedKind, this, QRect(16, 244, 151, 57));
+
+    label(QStringLiteral("もんだいの かず"), this, QRect(16, 316, 100, 20));
+    ProblemCountBox = PlaceControl(new QSpinBox(this), QStringLiteral("ProblemCountBox"), QRect(116, 314, 51, 24),
+                                   QStringLiteral("もんだいの かず"));
+    ProblemCountBox->setRange(MIN_PROBLEM_COUNT, MAX_PROBLEM_COUNT);
+    ProblemCountBox->setValue(settings.problemCount);
+
+    label(QStringLiteral("たね"), this, QRect(16, 348, 40, 20));
+    SeedBox = PlaceControl(new QLineEdit(QString::number(settings.seed), this), QStringLiteral("SeedBox"),
+                           QRect(56, 346, 111, 24), QStringLiteral("たね"));
+    SeedBox->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), SeedBox));
+    SeedBox->setToolTip(QStringLiteral("おなじ たねなら おなじ もんだいに なります"));
+
+    PdfButton = PlaceControl(new QPushButton(QStringLiteral("PDF に する"), this), QStringLiteral("PdfButton"),
+                             QRect(16, 390, 151, 30), QStringLiteral("PDF に する"));
+    PrintButton = PlaceControl(new QPushButton(QStringLiteral("いんさつ"), this), QStringLiteral("PrintButton"),
+                               QRect(16, 428, 151, 30), QStringLiteral("いんさつ"));
+    Preview = PlaceControl(new QLabel(this), QStringLiteral("Preview"), QRect(190, 10, previewWidth, previewHeight),
+                           QStringLiteral("1まいめの みほん"));
+    Preview->setFrameShape(QFrame::Box);
+
+    for (RadioGroup* group : {RangeGroup, CarryGroup, KindGroup})
+        for (QRadioButton* item : group->findChildren<QRadioButton*>())
+            connect(item, &QRadioButton::toggled, this, [this](bool on) { if (on) Redraw(); });
+    connect(ProblemCountBox, &QSpinBox::valueChanged, this, &WorksheetWindow::Redraw);
+    connect(SeedBox, &QLineEdit::textChanged, this, &WorksheetWindow::Redraw);
+    connect(PdfButton, &QPushButton::clicked, this, &WorksheetWindow::SavePdf);
+    connect(PrintButton, &QPushButton::clicked, this, &WorksheetWindow::Print);
+    Redraw();
+}
+
+// A seed being typed that is out of range leaves the last sheet standing,
+// and it cannot be saved or printed until the seed is whole again.
+void WorksheetWindow::Redraw()
+{
+    const quint64 seed = SeedBox->text().toULongLong();
+    const bool seedValid = SeedBox->hasAcceptableInput() && seed <= std::numeric_limits<std::uint32_t>::max();
+    PdfButton->setEnabled(seedValid);
+    PrintButton->setEnabled(seedValid);
+    if (!seedValid)
+        return;
+    settings_ = {RangeGroup->ItemIndex(), CarryGroup->ItemIndex(), KindGroup->ItemIndex(), ProblemCountBox->value(),
+                 static_cast<std::uint32_t>(seed)};
+    QImage page(Preview->contentsRect().size(), QImage::Format_RGB32);
+    QPainter painter(&page);
+    PaintFirstPagePreview(painter, DrawWorksheet(settings_), page.width());
+    painter.end();
+    Preview->setPixmap(QPixmap::fromImage(page));
+}
+
+void WorksheetWindow::SavePdf()
+{
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF に する"),
+                                                QDir(startingFolder()).filePath(QStringLiteral("プリント.pdf")),
+                                                QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    const QString failure = WriteWorksheetPdf(path, DrawWorksheet(settings_));
+    if (!failure.isEmpty())
+        ShowErrorBox(QStringLiteral("%1 に かけません（%2）").arg(QDir::toNativeSeparators(path), failure));
+}
+
+void WorksheetWindow::Print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    // The sheet keeps its own margins, which are wider than a printer needs.
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintWorksheet(printer, DrawWorksheet(settings_));
+}
