@@ -63,6 +63,10 @@ std::vector<FileGroup> fileGroups()
     }
     pictures.removeDuplicates();
     sounds.removeDuplicates();
+    // The sharper twins a screen scaled to 200 % shows belong to a whole
+    // installation too, though the program falls back to the plain pictures.
+    for (const QString& picture : QStringList(pictures))
+        pictures << TwinPictureFile(picture);
     return {{pictures, pictureOpens}, {sounds, soundOpens}, {{QStringLiteral("zumirano.hlp")}, helpOpens}};
 }
 

@@ -21,6 +21,17 @@ bool DropHeldSymbol(ExerciseState& state, std::int32_t& slot)
     return true;
 }
 
+std::optional<std::int32_t> TypedDigit(std::u16string_view text)
+{
+    if (text.size() != 1)
+        return std::nullopt;
+    for (const char16_t zero : {u'0', u'０'}) {
+        if (text[0] >= zero && text[0] <= zero + 9)
+            return text[0] - zero;
+    }
+    return std::nullopt;
+}
+
 bool LetGoOfHeldSymbol(ExerciseState& state)
 {
     const bool wasHolding = state.HeldDigit != NO_HELD;

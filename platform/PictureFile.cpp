@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QtEndian>
 
@@ -99,4 +100,10 @@ QPixmap LoadPictureFile(const QString& bareName)
     if (image.isNull())
         throw FileOpenError(bareName);
     return QPixmap::fromImage(image);
+}
+
+QString TwinPictureFile(const QString& bareName)
+{
+    const QFileInfo plain(bareName);
+    return plain.completeBaseName() + QStringLiteral("@2x.") + plain.suffix();
 }

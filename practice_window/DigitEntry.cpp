@@ -12,12 +12,15 @@
 
 void TForm1::WireDigitEntry()
 {
-    // Answer and notation cells take a carried symbol and step alike; they
-    // differ only in the row their slot belongs to.
+    // Answer and notation cells take a carried symbol, step and are typed
+    // into alike; they differ only in the row their slot belongs to.
     const auto wireCell = [this](EntryCell* cell, std::int32_t* slot) {
         connect(cell, &EntryCell::mouseMoved, this, [=, this] { DropOnCell(cell, *slot); });
         connect(cell, &EntryCell::pressed, this,
                 [=, this](Qt::MouseButton button) { StepCell(cell, *slot, button); });
+        connect(cell, &EntryCell::tapped, this, [=, this] { TapCell(cell, *slot); });
+        connect(cell, &EntryCell::typed, this,
+                [=, this](std::int32_t typed) { TypeIntoCell(cell, *slot, typed); });
     };
     for (int column = 0; column < 4; ++column)
         wireCell(columns_.answerCells[column], &state_.EnteredAnswer[column]);
@@ -26,6 +29,7 @@ void TForm1::WireDigitEntry()
         PictureBox* upperDigit = columns_.upperDigits[column];
         connect(upperDigit, &PictureBox::mouseMoved, this, [=, this] { DropOnUpperDigit(column); });
         connect(upperDigit, &PictureBox::clicked, this, [=, this] { UpperDigitClick(column); });
+        connect(upperDigit, &PictureBox::tapped, this, [=, this] { TapUpperDigit(column); });
     }
     connect(Panel1, &Panel::backgroundMouseMoved, this, &TForm1::CancelHold);
     connect(Panel2, &Panel::backgroundMouseMoved, this, &TForm1::CancelHold);
@@ -60,13 +64,14 @@ void TForm1::DropOnCell(EntryCell* cell, std::int32_t& slot)
 void TForm1::DropOnUpperDigit(int column)
 {
     RunGuarded([&] {
-        // A digit carried onto an upper digit is let go without effect. If
-        // the struck picture cannot be loaded the slash stays held, and the
-        // next move over the digit tries again.
-        if (state_.HeldDigit == HELD_SLASH)
-            ToggleStrike(column);
+        // A digit carried onto an upper digit is let go without effect. The
+        // slash is let go before its picture is loaded: should that fail,
+        // one error box tells so, not one for every further move.
+        const bool slash = state_.HeldDigit == HELD_SLASH;
         LetGoOfHeldSymbol(state_);
         SetScreenCursor(crDefault);
+        if (slash)
+            ToggleStrike(column);
     });
 }
 
@@ -89,6 +94,16 @@ void TForm1::UpperDigitClick(int column)
     });
 }
 
+// A finger cannot hover a symbol onto the digit before touching it: the
+// tap itself hands the symbol over, or, with nothing carried, clicks.
+void TForm1::TapUpperDigit(int column)
+{
+    if (state_.HeldDigit == NO_HELD)
+        UpperDigitClick(column);
+    else
+        DropOnUpperDigit(column);
+}
+
 void TForm1::CancelHold()
 {
     RunGuarded([&] {
@@ -103,4 +118,20 @@ void TForm1::StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton butto
         slot = SteppedSlot(slot, button == Qt::LeftButton ? StepDirection::Forwards : StepDirection::Backwards);
         cell->setText(DigitText(slot));
     });
+}
+
+// Likewise a tap on a cell places the carried symbol and steps it only when
+// nothing is carried.
+void TForm1::TapCell(EntryCell* cell, std::int32_t& slot)
+{
+    if (state_.HeldDigit == NO_HELD)
+        StepCell(cell, slot, Qt::LeftButton);
+    else
+        DropOnCell(cell, slot);
+}
+
+void TForm1::TypeIntoCell(EntryCell* cell, std::int32_t& slot, std::int32_t typed)
+{
+    slot = typed;
+    cell->setText(DigitText(slot));
 }

@@ -102,6 +102,8 @@ void TForm1::BuildProblemPanel()
     SpeedButton1 = PlaceControl(new SpeedButton(Panel1), "SpeedButton1", QRect(240, 200, 97, 41),
                          QStringLiteral("はじめる・はんてい・つぎをやる"));
     SpeedButton1->setFont(FixedGothicFont(17));
+    // A double click would start a problem and judge it empty at once.
+    SpeedButton1->SetActsOncePerDoubleClick(true);
 }
 
 void TForm1::BuildKeypadPanel()
@@ -132,7 +134,6 @@ void TForm1::BuildKeypadPanel()
                              key.symbol == HELD_SLASH ? QStringLiteral("ななめせん ／")
                                                       : QStringLiteral("すうじ %1").arg(caption));
         button->setFont(keyFont);
-        button->setAutoDefault(true);
         if (key.symbol == HELD_SLASH)
             SetTextColour(button, olive);
         this->*key.member = button;
@@ -140,6 +141,8 @@ void TForm1::BuildKeypadPanel()
         connect(button, &KeypadKey::pressed, this, [this, symbol] { PickUpSymbol(symbol); });
     }
     // Enter activates the default key, which has nothing to do on a click.
+    // No key is auto-default: outside a dialog such a key takes the heavier
+    // frame while it has the focus, and the default one gives it up for good.
     Button2->setDefault(true);
 }
 

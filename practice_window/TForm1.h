@@ -102,8 +102,11 @@ private:
     void DropOnUpperDigit(int column);
     void ToggleStrike(int column);
     void UpperDigitClick(int column);
+    void TapUpperDigit(int column);
     void CancelHold();
     void StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton button);
+    void TapCell(EntryCell* cell, std::int32_t& slot);
+    void TypeIntoCell(EntryCell* cell, std::int32_t& slot, std::int32_t typed);
 
     // Practice run.
     void SpeedButton1Click();

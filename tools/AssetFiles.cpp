@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <functional>
+
 namespace {
 
 // The digit and sign pictures are loaded by the program from its working
@@ -29,6 +31,29 @@ AssetFiles::File picture(const QString& path, const QImage& image)
     return {path, bytes};
 }
 
+// A picture the program loads, drawn at the given scale.
+struct LoadedPicture {
+    QString name;
+    std::function<QImage(int scale)> draw;
+};
+
+std::vector<LoadedPicture> loadedPictures()
+{
+    std::vector<LoadedPicture> pictures;
+    for (int value = 0; value <= 9; ++value) {
+        pictures.push_back({QStringLiteral("n%1").arg(value), [value](int scale) { return Tiles::digit(value, scale); }});
+        pictures.push_back(
+            {QStringLiteral("b%1").arg(value), [value](int scale) { return Tiles::struckDigit(value, scale); }});
+    }
+    const std::vector<LoadedPicture> fixed{
+        {"nb", Tiles::blank},       {"plus", Tiles::plus},    {"minus", Tiles::minus},
+        {"mascot", Pictures::mascot}, {"maru1", Pictures::maru}, {"batu1", Pictures::batu},
+        {"hatena1", Pictures::hatena},
+    };
+    pictures.insert(pictures.end(), fixed.begin(), fixed.end());
+    return pictures;
+}
+
 AssetFiles::File sound(const QString& path, const std::vector<qint16>& samples)
 {
     return {path, WavFile::encode(samples, Sounds::sampleRate)};
@@ -41,18 +66,13 @@ namespace AssetFiles {
 std::vector<File> all()
 {
     std::vector<File> files;
-    for (int value = 0; value <= 9; ++value) {
-        files.push_back(picture(assetDir + QStringLiteral("n%1.bmp").arg(value), Tiles::digit(value)));
-        files.push_back(picture(assetDir + QStringLiteral("b%1.bmp").arg(value), Tiles::struckDigit(value)));
+    // Each picture beside its twin drawn at double resolution for screens
+    // scaled to 200 %: "n3.bmp" and "n3@2x.bmp".
+    for (const LoadedPicture& loaded : loadedPictures()) {
+        files.push_back(picture(assetDir + loaded.name + ".bmp", loaded.draw(1)));
+        files.push_back(picture(assetDir + loaded.name + "@2x.bmp", loaded.draw(2)));
     }
     const std::vector<File> fixed{
-        picture(assetDir + "nb.bmp", Tiles::blank()),
-        picture(assetDir + "plus.bmp", Tiles::plus()),
-        picture(assetDir + "minus.bmp", Tiles::minus()),
-        picture(assetDir + "mascot.bmp", Pictures::mascot()),
-        picture(assetDir + "maru1.bmp", Pictures::maru()),
-        picture(assetDir + "batu1.bmp", Pictures::batu()),
-        picture(assetDir + "hatena1.bmp", Pictures::hatena()),
         sound(assetDir + "maru1.wav", Sounds::maru()),
         sound(assetDir + "batu1.wav", Sounds::batu()),
         picture(artDir + "startup.png", Pictures::startup()),

@@ -21,6 +21,26 @@ QImage paper(QSize size)
     return image;
 }
 
+// A judgement-sized sheet of paper with a painter at work on the 81 x 81
+// design grid, whatever the scale.
+struct ResultSheet {
+    explicit ResultSheet(int scale)
+        : image(paper(Pictures::resultSize * scale))
+        , painter(&image)
+    {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+    }
+    QImage finished()
+    {
+        painter.end();
+        return image;
+    }
+
+    QImage image;
+    QPainter painter;
+};
+
 QImage clear(QSize size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -75,13 +95,11 @@ QImage flattened(const QImage& image, const QVector<QColor>& colours)
     return image.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
 }
 
-QImage mascotIn(Mascot::Pose pose)
+QImage mascotIn(Mascot::Pose pose, int scale)
 {
-    QImage image = paper(Pictures::resultSize);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    Mascot::paint(painter, pose);
-    return image;
+    ResultSheet sheet(scale);
+    Mascot::paint(sheet.painter, pose);
+    return sheet.finished();
 }
 
 // The head centred in a square of `side` pixels, as large as fits. Without
@@ -102,50 +120,44 @@ void paintHeadFitting(QPainter& painter, int side)
 
 namespace Pictures {
 
-QImage mascot()
+QImage mascot(int scale)
 {
-    return mascotIn(Mascot::Pose::Standing);
+    return mascotIn(Mascot::Pose::Standing, scale);
 }
 
 QImage startup()
 {
-    return mascotIn(Mascot::Pose::Waving);
+    return mascotIn(Mascot::Pose::Waving, 1);
 }
 
-QImage maru()
+QImage maru(int scale)
 {
-    QImage image = paper(resultSize);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ArtPalette::maru, 9.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(39.5, 42.5), 28.0, 28.0);
-    paintSparkle(painter, {69.0, 12.0}, 8.0);
-    paintSparkle(painter, {76.0, 26.0}, 4.0);
-    return image;
+    ResultSheet sheet(scale);
+    sheet.painter.setPen(QPen(ArtPalette::maru, 9.0));
+    sheet.painter.setBrush(Qt::NoBrush);
+    sheet.painter.drawEllipse(QPointF(39.5, 42.5), 28.0, 28.0);
+    paintSparkle(sheet.painter, {69.0, 12.0}, 8.0);
+    paintSparkle(sheet.painter, {76.0, 26.0}, 4.0);
+    return sheet.finished();
 }
 
-QImage batu()
+QImage batu(int scale)
 {
-    QImage image = paper(resultSize);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ArtPalette::batu, 10.0, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(17.0, 17.0), QPointF(64.0, 64.0));
-    painter.drawLine(QPointF(64.0, 17.0), QPointF(17.0, 64.0));
-    return image;
+    ResultSheet sheet(scale);
+    sheet.painter.setPen(QPen(ArtPalette::batu, 10.0, Qt::SolidLine, Qt::RoundCap));
+    sheet.painter.drawLine(QPointF(17.0, 17.0), QPointF(64.0, 64.0));
+    sheet.painter.drawLine(QPointF(64.0, 17.0), QPointF(17.0, 64.0));
+    return sheet.finished();
 }
 
-QImage hatena()
+QImage hatena(int scale)
 {
-    QImage image = paper(resultSize);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ArtPalette::hatenaBack);
-    painter.drawEllipse(QPointF(40.5, 40.5), 36.0, 36.0);
-    paintQuestionMark(painter, {40.5, 27.0}, 15.0, 9.0, ArtPalette::hatena);
-    return image;
+    ResultSheet sheet(scale);
+    sheet.painter.setPen(Qt::NoPen);
+    sheet.painter.setBrush(ArtPalette::hatenaBack);
+    sheet.painter.drawEllipse(QPointF(40.5, 40.5), 36.0, 36.0);
+    paintQuestionMark(sheet.painter, {40.5, 27.0}, 15.0, 9.0, ArtPalette::hatena);
+    return sheet.finished();
 }
 
 QImage icon(int side)

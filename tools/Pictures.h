@@ -4,7 +4,9 @@
 #include <QImage>
 
 // The larger pictures: the mascot, the three judgement pictures and the
-// program's own icon and help button.
+// program's own icon and help button. Those the program loads from files are
+// drawn at `scale` times their size for screens with as many pixels per
+// point, from the same design.
 namespace Pictures {
 
 inline constexpr QSize resultSize{81, 81};
@@ -15,15 +17,15 @@ inline constexpr QSize iconSize{32, 32};
 inline constexpr int iconSides[] = {16, 32, 48, 64, 128, 256};
 inline constexpr QSize helpButtonSize{33, 33};
 
-QImage mascot();
+QImage mascot(int scale);
 // The mascot waving hello, shown before the first problem.
 QImage startup();
 // Right: a big red circle.
-QImage maru();
+QImage maru(int scale);
 // Wrong: a big blue cross.
-QImage batu();
+QImage batu(int scale);
 // The answer is right but the small numbers above it are not.
-QImage hatena();
+QImage hatena(int scale);
 // The mascot's head, `side` pixels square with a transparent surround.
 QImage icon(int side);
 // The same head as an SVG drawing, for any size.

@@ -12,11 +12,12 @@ namespace {
 constexpr double strikeWidth = 4.0;
 constexpr double strikeRim = 1.0;
 
-QImage inked(const QPainterPath& glyph)
+QImage inked(const QPainterPath& glyph, int scale)
 {
-    QImage image = Tiles::blank();
+    QImage image = Tiles::blank(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.strokePath(glyph, QPen(ArtPalette::ink, DigitGlyphs::penWidth, Qt::SolidLine,
                                    Qt::RoundCap, Qt::RoundJoin));
     return image;
@@ -26,16 +27,17 @@ QImage inked(const QPainterPath& glyph)
 
 namespace Tiles {
 
-QImage digit(int value)
+QImage digit(int value, int scale)
 {
-    return inked(DigitGlyphs::digit(value));
+    return inked(DigitGlyphs::digit(value), scale);
 }
 
-QImage struckDigit(int value)
+QImage struckDigit(int value, int scale)
 {
-    QImage image = digit(value);
+    QImage image = digit(value, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     const QPainterPath stroke = DigitGlyphs::strike();
     painter.strokePath(stroke, QPen(ArtPalette::ground, strikeWidth + 2 * strikeRim,
                                     Qt::SolidLine, Qt::RoundCap));
@@ -44,21 +46,21 @@ QImage struckDigit(int value)
     return image;
 }
 
-QImage blank()
+QImage blank(int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(ArtPalette::ground);
     return image;
 }
 
-QImage plus()
+QImage plus(int scale)
 {
-    return inked(DigitGlyphs::plus());
+    return inked(DigitGlyphs::plus(), scale);
 }
 
-QImage minus()
+QImage minus(int scale)
 {
-    return inked(DigitGlyphs::minus());
+    return inked(DigitGlyphs::minus(), scale);
 }
 
 QImage placeholder()

@@ -1,5 +1,7 @@
 #include "widgets/KeypadKey.h"
 
+#include "widgets/TouchInput.h"
+
 #include <QMouseEvent>
 
 KeypadKey::KeypadKey(const QString& caption, QWidget* parent)
@@ -32,4 +34,8 @@ void KeypadKey::mouseReleaseEvent(QMouseEvent* event)
 {
     QPushButton::mouseReleaseEvent(event);
     event->accept();
+    // A finger that carried the symbol away from the key hands it over where
+    // it lifts, as the mouse's next move would.
+    if (ComesFromTouch(*event))
+        ArrivePointerAt(window(), event->scenePosition());
 }

@@ -4,7 +4,8 @@
 
 // A key of the keypad strip. It reacts to a press of any mouse button, not to
 // a click; while the button is held the key keeps the pointer, so the symbol
-// is carried past everything on the way to a cell.
+// is carried past everything on the way to a cell. Carried by a finger, the
+// symbol is handed to whatever lies where the finger lifts.
 class KeypadKey : public QPushButton {
     Q_OBJECT
 public:

@@ -1,9 +1,32 @@
 #include "widgets/PictureBox.h"
 
+#include "platform/FileOpenError.h"
 #include "platform/PictureFile.h"
+#include "widgets/TouchInput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+constexpr int twinScale = 2;
+
+// A twin that is missing, unreadable or not exactly twice the size leaves
+// the plain picture, without a word: the plain one is all the program needs.
+QPixmap sharperTwin(const QString& bareName, const QPixmap& plain)
+{
+    try {
+        QPixmap twin = LoadPictureFile(TwinPictureFile(bareName));
+        if (twin.size() != plain.size() * twinScale)
+            return plain;
+        twin.setDevicePixelRatio(twinScale);
+        return twin;
+    } catch (const FileOpenError&) {
+        return plain;
+    }
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -12,7 +35,10 @@ PictureBox::PictureBox(QWidget* parent)
 
 void PictureBox::LoadFromFile(const QString& bareName)
 {
-    showPicture(LoadPictureFile(bareName));
+    // The plain picture is read first, so that its absence is reported
+    // whether or not a twin is at hand.
+    const QPixmap plain = LoadPictureFile(bareName);
+    showPicture(devicePixelRatioF() > 1 ? sharperTwin(bareName, plain) : plain);
     fileName_ = bareName;
 }
 
@@ -26,14 +52,14 @@ void PictureBox::SetAutoSize(bool on)
 {
     autoSize_ = on;
     if (autoSize_ && !picture_.isNull())
-        resize(picture_.size());
+        resize(picture_.deviceIndependentSize().toSize());
 }
 
 void PictureBox::showPicture(const QPixmap& picture)
 {
     picture_ = picture;
     if (autoSize_)
-        resize(picture_.size());
+        resize(picture_.deviceIndependentSize().toSize());
     update();
 }
 
@@ -62,12 +88,17 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !leftPressed_)
         return;
     leftPressed_ = false;
-    if (rect().contains(event->position().toPoint()))
+    if (!rect().contains(event->position().toPoint()))
+        return;
+    if (ComesFromTouch(*event))
+        emit tapped();
+    else
         emit clicked();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    emit mouseMoved();
+    if (!ComesFromTouch(*event))
+        emit mouseMoved();
 }

@@ -13,6 +13,9 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // Reads the BMP afresh; on a FileOpenError the box keeps what it showed.
+    // On a screen with more pixels per point it shows the picture's twin
+    // drawn at double resolution ("n3@2x.bmp" beside "n3.bmp") at the plain
+    // picture's size, or the plain picture where the twin cannot be read.
     void LoadFromFile(const QString& bareName);
     void SetPicture(const QPixmap& picture);
     void SetAutoSize(bool on);
@@ -23,8 +26,10 @@ public:
 signals:
     // A left press followed by a left release inside the box.
     void clicked();
-    // A pointer move over the box; without a button held only while the
-    // box tracks the mouse.
+    // The same made by a finger.
+    void tapped();
+    // A mouse pointer move over the box; without a button held only while
+    // the box tracks the mouse. A finger makes no such move.
     void mouseMoved();
 
 protected:

@@ -1,5 +1,6 @@
 #include "widgets/SpeedButton.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 SpeedButton::SpeedButton(QWidget* parent)
@@ -23,4 +24,14 @@ void SpeedButton::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const int shift = isDown() ? 1 : 0;
     painter.drawPixmap(shift, (height() - glyph_.height()) / 2 + shift, glyph_);
+}
+
+void SpeedButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!actsOncePerDoubleClick_) {
+        QPushButton::mouseDoubleClickEvent(event);
+        return;
+    }
+    // Never pushed down, the button lets the release that follows pass too.
+    event->accept();
 }

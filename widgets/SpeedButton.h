@@ -12,10 +12,15 @@ public:
 
     void SetGlyph(const QPixmap& glyph);
     const QPixmap& Glyph() const { return glyph_; }
+    // On, the second press of a double click does nothing and a double
+    // click acts once; off, it clicks the button again, as on a push button.
+    void SetActsOncePerDoubleClick(bool on) { actsOncePerDoubleClick_ = on; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QPixmap glyph_;
+    bool actsOncePerDoubleClick_ = false;
 };

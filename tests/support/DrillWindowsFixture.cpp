@@ -15,8 +15,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
+
+namespace {
+
+QPointingDevice* touchScreen()
+{
+    static QPointingDevice* const device = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    return device;
+}
+
+} // namespace
 
 void DrillWindowsFixture::SetUp()
 {
@@ -95,6 +107,50 @@ void DrillWindowsFixture::restoreAsset(const QString& fileName) const
     QFile original(QDir(QStringLiteral(DRILL_ASSETS_DIR)).filePath(fileName));
     ASSERT_TRUE(original.open(QIODevice::ReadOnly)) << fileName.toStdString();
     assets.write(fileName, original.readAll());
+}
+
+void DrillWindowsFixture::tap(const QWidget* control)
+{
+    QWindow* window = control->window()->windowHandle();
+    EXPECT_EQ(control->window()->childAt(at(control)), control) << control->objectName().toStdString() << " is covered";
+    QTest::touchEvent(window, touchScreen()).press(0, at(control), window);
+    QTest::touchEvent(window, touchScreen()).release(0, at(control), window);
+}
+
+void DrillWindowsFixture::touchDrag(QPoint from, QPoint to)
+{
+    QWindow* window = form.windowHandle();
+    QTest::touchEvent(window, touchScreen()).press(0, from, window);
+    QTest::touchEvent(window, touchScreen()).move(0, to, window);
+    QTest::touchEvent(window, touchScreen()).release(0, to, window);
+}
+
+void DrillWindowsFixture::type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)
+{
+    QTest::sendKeyEvent(QTest::Click, form.windowHandle(), key, text, modifiers);
+}
+
+void DrillWindowsFixture::inputMethod(const QString& commit, const QString& preedit)
+{
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &event);
+}
+
+// Qt hands a drag from outside to the window, which passes it on to the
+// control under the pointer if that control takes drops.
+void DrillWindowsFixture::dropText(const QWidget* target, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    const QPoint point = at(target);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form.windowHandle(), &enter);
+    QDragMoveEvent move(point, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form.windowHandle(), &move);
+    QDropEvent drop(QPointF(point), actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(form.windowHandle(), &drop);
 }
 
 QStringList DrillWindowsFixture::practiceFace() const

@@ -60,6 +60,18 @@ protected:
     void pose(Operation operation, std::int32_t upper, std::int32_t lower);
     void restoreAsset(const QString& fileName) const;
 
+    // A finger on a touch screen: put down and lifted at a control, or put
+    // down at one point, slid to another and lifted there.
+    void tap(const QWidget* control);
+    void touchDrag(QPoint from, QPoint to);
+    // Keys typed into whatever has the focus, with the text they produce.
+    void type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = {});
+    // What an input method hands the focused control: a committed text and
+    // what it is still composing.
+    static void inputMethod(const QString& commit, const QString& preedit = {});
+    // Text dragged from another program and dropped on a control.
+    void dropText(const QWidget* target, const QString& text);
+
     // The verdict first (both messages, result picture, main caption, the two
     // counters), then the answer and notation entries.
     QStringList practiceFace() const;

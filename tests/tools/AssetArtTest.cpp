@@ -33,6 +33,9 @@ TEST(AssetArtTest, EveryPictureIsDrawnAtItsSize)
         expected.emplace(QStringLiteral("assets/n%1.bmp").arg(value), tile);
         expected.emplace(QStringLiteral("assets/b%1.bmp").arg(value), tile);
     }
+    for (const auto& [path, size] : std::map(expected)) // twins for screens at 200 %
+        if (path.startsWith("assets/"))
+            expected.emplace(QString(path).replace(".bmp", "@2x.bmp"), size * 2);
     for (const int side : {16, 32, 48, 64, 128, 256})
         expected.emplace(QStringLiteral("desktop/icons/%1.png").arg(side), QSize(side, side));
     const auto files = generated();
