@@ -1,6 +1,7 @@
 #include "tests/support/DrillWindowsFixture.h"
 
 #include "engine/WorkedAnswer.h"
+#include "tests/support/CurrentDirectoryGuard.h"
 #include "platform/ScreenCursor.h"
 #include "widgets/EntryCell.h"
 #include "widgets/KeypadKey.h"
@@ -78,7 +79,7 @@ TEST_F(PracticeWindowStartup, TheKeyboardEntersNoDigit)
 // whatever script, and puts the exercise state to its start values.
 TEST(PracticeWindowProgramDir, KeepsTheWholeWorkingDirectory)
 {
-    const QString previous = QDir::currentPath();
+    const CurrentDirectoryGuard previous;
     for (const QString& relative : {QStringList(6, QString(60, u'k')).join(u'/'), QStringLiteral("さんすう")}) {
         QTemporaryDir root;
         ASSERT_TRUE(root.isValid() && QDir(root.path()).mkpath(relative));
@@ -93,7 +94,6 @@ TEST(PracticeWindowProgramDir, KeepsTheWholeWorkingDirectory)
         ExerciseState fresh;
         fresh.ProgramDir = (path + "/").toStdString();
         EXPECT_EQ(StateFields(state), StateFields(fresh));
-        QDir::setCurrent(previous);
     }
 }
 
