@@ -67,15 +67,6 @@ TEST(ScreenCursor, HoldsAtMostOneOverrideLevel)
     }
 }
 
-TEST(Help, MissingFileIsToldInTheViewer)
-{
-    HelpViewer viewer;
-    viewer.OpenContents("nothing_here.hlp");
-    EXPECT_TRUE(viewer.isVisible());
-    EXPECT_FALSE(viewer.testAttribute(Qt::WA_QuitOnClose));
-    EXPECT_EQ(viewer.browser()->toPlainText().toStdString(), "ヘルプファイル nothing_here.hlp がみつかりません。");
-}
-
 TEST(Help, AskedForAgainReusesTheWindowAtTheTop)
 {
     ScratchAssetDirectory scratch;
