@@ -144,15 +144,4 @@ TEST(PictureBox, ClicksOnlyOnALeftPressAndReleaseInsideAndKeepsTheMouseFromItsPa
     }
 }
 
-// Built into the static platform library, they must still be found from a
-// program that merely links it.
-TEST(PictureArt, BuiltInPicturesLoadAtTheirSizes)
-{
-    const std::pair<const char*, QSize> cases[] = {{":/art/icon.png", {32, 32}},
-        {":/art/startup.png", {81, 81}}, {":/art/help_button.png", {33, 33}},
-        {":/art/placeholder.png", {41, 35}}};
-    for (const auto& [path, size] : cases)
-        EXPECT_EQ(QPixmap(path).size(), size) << path;
-}
-
 } // namespace

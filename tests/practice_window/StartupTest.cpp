@@ -1,12 +1,8 @@
 #include "tests/support/DrillWindowsFixture.h"
 
 #include "engine/WorkedAnswer.h"
-#include "platform/ScreenCursor.h"
 #include "tests/support/CurrentDirectoryGuard.h"
 #include "widgets/EntryCell.h"
-#include "widgets/Panel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/RadioGroup.h"
 #include "widgets/SpeedButton.h"
 
 #include <QApplication>
@@ -19,25 +15,6 @@
 namespace {
 
 using PracticeWindowStartup = DrillWindowsFixture;
-
-TEST_F(PracticeWindowStartup, OpensWithDefaultSettingsAndNoProblem)
-{
-    for (const RadioGroup* group : {form.RadioGroup1, form.RadioGroup2, form.RadioGroup3})
-        EXPECT_EQ(group->ItemIndex(), 0) << group->title().toStdString();
-    EXPECT_EQ(practiceFace().first(6), (QStringList{"", "", "", "はじめる", "", ""}));
-    EXPECT_EQ(texts({form.Edit9, form.Edit10, form.Edit11, form.Edit12, form.Edit14, form.Edit15, form.Edit16}),
-              "·······");
-    EXPECT_EQ(files({form.Image1, form.Image2, form.Image3, form.Image4, form.Image5, form.Image6, form.Image7,
-                     form.Image8, form.Image9}),
-              "· · · · · · · · ·");
-    ExerciseState fresh;
-    fresh.ProgramDir = (QDir::currentPath() + "/").toStdString();
-    EXPECT_EQ(StateFields(state), StateFields(fresh));
-    EXPECT_EQ(ScreenCursor(), crDefault);
-    // The two panels the gestures of the other tests aim into.
-    EXPECT_EQ(form.Panel1->geometry(), QRect(280, 8, 345, 249));
-    EXPECT_EQ(form.Panel2->geometry(), QRect(259, 272, 366, 41));
-}
 
 // Typing changes a cell's text but never its digit; Tab runs from the units
 // answer leftwards, then the notation, passing the message lines by.
