@@ -1,14 +1,35 @@
 #include "engine/Judge.h"
-#include "engine/JudgeOutcome.h"
-#include "tests/engine/PaperRows.h"
+#include "engine/WorkedAnswer.h"
 
 #include <gtest/gtest.h>
 
-#include <string_view>
+#include <array>
+#include <cstdio>
+#include <string>
 #include <tuple>
 #include <utility>
 
 namespace {
+
+// A row as written on paper: "." for a slot that shows nothing, "x" for an
+// upper digit struck through.
+template <std::size_t N>
+std::array<std::int32_t, N> paperRow(const std::string& text)
+{
+    std::array<std::int32_t, N> slots{};
+    for (std::size_t column = 0; column < N; ++column)
+        slots[column] = text.at(column) == '.' ? BLANK : text.at(column) == 'x' ? STRUCK : text.at(column) - '0';
+    return slots;
+}
+
+// Poses a problem written as "305-8" or "48+37".
+void posePaperProblem(ExerciseState& state, const char* problem)
+{
+    int upper = 0, lower = 0;
+    char sign = 0;
+    std::sscanf(problem, "%d%c%d", &upper, &sign, &lower);
+    PoseProblem(state, sign == '-' ? Operation::Subtraction : Operation::Addition, upper, lower);
+}
 
 TEST(JudgeEntries, JudgesAnswerAndNotationApart)
 {
@@ -77,24 +98,6 @@ TEST(Score, IsFirstTriesPerHundredRoundedDown)
         ExerciseState state;
         std::tie(state.FirstTryCount, state.ProblemCount) = std::tuple(firstTries, problems);
         EXPECT_EQ(Score(state), score) << firstTries << " of " << problems;
-    }
-}
-
-// A right answer with wrong notation still sounds like success.
-TEST(PresentationFor, ShowsAndPlaysWhatEachVerdictEarns)
-{
-    const std::string_view right = "せいかい！", wrongAnswer = "こたえがちがうよ。", wrongNotation = "上のなおしかたがちがうよ。";
-    using Shown = std::tuple<JudgeOutcome, std::string_view, std::string_view, std::string_view, std::string_view>;
-    const std::pair<Judgement, Shown> cases[] = {
-        {{true, true}, {JudgeOutcome::Correct, right, "", "maru1.bmp", "maru1.wav"}},
-        {{true, false}, {JudgeOutcome::MarksWrong, "", wrongNotation, "hatena1.bmp", "maru1.wav"}},
-        {{false, true}, {JudgeOutcome::AnswerWrong, wrongAnswer, "", "batu1.bmp", "batu1.wav"}},
-        {{false, false}, {JudgeOutcome::AnswerWrong, wrongAnswer, wrongNotation, "batu1.bmp", "batu1.wav"}},
-    };
-    for (const auto& [judgement, shown] : cases) {
-        const OutcomePresentation& p = PresentationFor(judgement);
-        EXPECT_EQ(Shown(p.outcome, p.answerMessage, p.notationMessage, p.pictureFile, p.soundFile), shown)
-            << "answer right " << judgement.AnswerRight << ", notation right " << judgement.MarksRight;
     }
 }
 

@@ -3,10 +3,8 @@
 #include "engine/WorkedAnswer.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
-#include "platform/ErrorBox.h"
 #include "platform/HelpViewer.h"
 #include "platform/ScreenCursor.h"
-#include "platform/SoundPlayer.h"
 #include "widgets/EntryCell.h"
 #include "widgets/KeypadKey.h"
 #include "widgets/PictureBox.h"
@@ -33,8 +31,6 @@ QPointingDevice* touchScreen()
 void DrillWindowsFixture::SetUp()
 {
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
-    SetErrorBoxRecorder([this](const QString& title, const QString& text) { boxes.emplace_back(title, text); });
-    SetSoundRecorder([this](const QString& name, bool found) { sounds.emplace_back(name, found); });
     form.SetModelAnswerWindow(&form2);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -44,8 +40,6 @@ void DrillWindowsFixture::SetUp()
 
 void DrillWindowsFixture::TearDown()
 {
-    SetErrorBoxRecorder({});
-    SetSoundRecorder({});
     // A symbol still carried would leave the drag pointer to the next test.
     SetScreenCursor(crDefault);
     if (HelpViewer* viewer = ApplicationHelpViewer())

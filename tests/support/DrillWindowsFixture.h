@@ -4,6 +4,8 @@
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "practice_window/TForm1.h"
+#include "tests/support/RecordedErrorBoxes.h"
+#include "tests/support/RecordedSounds.h"
 #include "tests/support/ScratchAssetDirectory.h"
 
 #include <QTest>
@@ -81,10 +83,12 @@ protected:
     static QString files(std::initializer_list<const PictureBox*> pictures);
 
     ScratchAssetDirectory assets;
+    ErrorBoxes boxes;
+    SoundRequests sounds;
+    RecordedErrorBoxes recordingBoxes{boxes};
+    RecordedSounds recordingSounds{sounds};
     ExerciseState state;
     RandomSource random;
     TForm1 form{state, random};
     TForm2 form2{state};
-    std::vector<std::pair<QString, QString>> boxes;
-    std::vector<std::pair<QString, bool>> sounds;
 };

@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 ScratchAssetDirectory::ScratchAssetDirectory(const QStringList& leftOut)
-    : previous_(QDir::currentPath())
 {
     if (!dir_.isValid())
         throw std::runtime_error("cannot create a scratch directory");
@@ -16,11 +15,6 @@ ScratchAssetDirectory::ScratchAssetDirectory(const QStringList& leftOut)
         QFile::copy(assets.filePath(name), QDir(dir_.path()).filePath(name));
     }
     QDir::setCurrent(dir_.path());
-}
-
-ScratchAssetDirectory::~ScratchAssetDirectory()
-{
-    QDir::setCurrent(previous_);
 }
 
 void ScratchAssetDirectory::remove(const QString& fileName) const

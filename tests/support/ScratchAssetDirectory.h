@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/CurrentDirectoryGuard.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,7 +12,6 @@
 class ScratchAssetDirectory {
 public:
     explicit ScratchAssetDirectory(const QStringList& leftOut = {});
-    ~ScratchAssetDirectory();
 
     ScratchAssetDirectory(const ScratchAssetDirectory&) = delete;
     ScratchAssetDirectory& operator=(const ScratchAssetDirectory&) = delete;
@@ -23,5 +24,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QString previous_;
+    // Declared after the directory, so the old one is current again before
+    // this one is removed.
+    CurrentDirectoryGuard previous_;
 };
