@@ -28,9 +28,10 @@ TEST_F(ColumnDisplay, ShowsOnlyTheDigitsOfTheNewProblemOnACleanSheet)
         carry(form.Button11, form.Image2);
         click(form.Edit9);
         click(form.Edit14);
+        click(form.Edit14);
         click(form.SpeedButton1);
         ASSERT_EQ(files({form.Image2}), "b8");
-        ASSERT_NE(form.Edit8->text(), "");
+        ASSERT_EQ(texts({form.Edit8, form.Edit13}), "こたえがちがうよ。上のなおしかたがちがうよ。");
 
         pose(row.operation, row.upper, row.lower);
         EXPECT_EQ(files({form.Image1, form.Image2, form.Image3, form.Image4}), row.upperFiles);
