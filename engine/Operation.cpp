@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Operation.h"
 
 Operation OperationForKind(std::int32_t selectedKind)

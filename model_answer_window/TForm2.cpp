@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model_answer_window/TForm2.h"
 
 #include "platform/EventGuard.h"

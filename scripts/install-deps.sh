@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whichever of the named Debian packages are missing; does nothing
 # (and asks apt nothing) when all are there already. Where it cannot install
 # them itself, it says what to install and stops.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages the drill needs to build and run.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
 # Needed besides by the tests: the test and benchmark frameworks, Qt's SVG

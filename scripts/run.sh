@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the drill (the program only: no tests) and starts it with its
 # pictures, sounds and help file at hand: they are read from the working
 # directory. Arguments go to the program; a file it is to write is named

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: once as it ships, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Window tests run on Qt's
 # offscreen platform, so no display is needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileOpenError.h"
 #include "platform/PictureFile.h"
 #include "tests/support/ScratchAssetDirectory.h"
