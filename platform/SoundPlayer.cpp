@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SoundPlayer.h"
 
+#include "platform/WavFile.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QPointer>
 #include <QSoundEffect>
@@ -79,7 +80,9 @@ void PlaySoundFile(const QString& bareName)
     if (muted)
         return;
     const QString path = QDir::current().absoluteFilePath(bareName);
-    const bool found = QFileInfo(path).isFile();
+    // A file that cannot be played is no better than a missing one; it is
+    // looked at afresh each time, so a mended file plays at the next try.
+    const bool found = IsPlayableWavFile(path);
     if (recorder())
         recorder()(bareName, found);
     if (!found) {

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -143,22 +144,38 @@ TEST(CurrentDirectory, IsWholeWithOneSeparatorAppended)
     EXPECT_EQ(CurrentDirectoryWithSeparator().toStdString(), "//");
 }
 
-// A sound is asked for again each time; a missing or foreign file is no error.
+// A sound is asked for again each time; a missing file, or one that cannot
+// be played, is no error but a beep, and a mended file plays at the next try.
 TEST(Sound, IsReportedAndNeverThrows)
 {
     ScratchAssetDirectory scratch;
-    scratch.write("text.wav", "just some text");
+    QFile original(scratch.path() + "/maru1.wav");
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray wav = original.readAll();
+    QByteArray overlong = wav;
+    qToLittleEndian<quint32>(0xFFFFFFFFu, overlong.data() + 40);
     scratch.remove("batu1.wav");
+    const std::pair<const char*, QByteArray> damaged[] = {
+        {"text.wav", "just some text"}, {"empty.wav", {}}, {"header.wav", wav.left(44)},
+        {"half.wav", wav.left(wav.size() / 2)}, {"overlong.wav", overlong}};
+    for (const auto& [name, bytes] : damaged)
+        scratch.write(name, bytes);
     SoundRequests heard;
     const RecordedSounds recording(heard);
-    const std::pair<const char*, bool> cases[] = {{"maru1.wav", true}, {"text.wav", true}, {"batu1.wav", false}};
+    std::vector<std::pair<QString, bool>> cases{{"maru1.wav", true}, {"batu1.wav", false}};
+    for (const auto& [name, bytes] : damaged)
+        cases.emplace_back(name, false);
     for (const auto& [name, found] : cases) {
-        SCOPED_TRACE(name);
+        SCOPED_TRACE(name.toStdString());
         heard.clear();
         EXPECT_NO_THROW(PlaySoundFile(name));
         EXPECT_NO_THROW(PlaySoundFile(name));
         EXPECT_EQ(heard, SoundRequests(2, {name, found}));
     }
+    scratch.write("half.wav", wav);
+    heard.clear();
+    PlaySoundFile("half.wav");
+    EXPECT_EQ(heard, SoundRequests(1, {"half.wav", true}));
 }
 
 } // namespace
