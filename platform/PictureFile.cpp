@@ -1,9 +1,8 @@
 #include "platform/PictureFile.h"
 
+#include "platform/BoundedFile.h"
 #include "platform/FileOpenError.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QtEndian>
 
@@ -12,6 +11,14 @@
 #include <iterator>
 
 namespace {
+
+// The largest picture the program could be given: 1024 pixels a side at 32
+// bits is 4 MiB of pixels, a quarter of this. Anything larger is refused
+// before a byte of it is read.
+constexpr qint64 largestPictureFile = 16 << 20;
+// No picture of the program comes near this; it bounds the memory a picture
+// takes once decoded, whatever its file claims.
+constexpr qint64 largestSide = 1024;
 
 // Offsets into BITMAPFILEHEADER and the info header that follows it.
 constexpr qsizetype fileHeaderSize = 14;
@@ -72,8 +79,6 @@ bool bmpIsWhole(const QByteArray& bytes)
     BmpLayout layout;
     if (!readLayout(bytes, layout))
         return false;
-    // Dimensions no real picture has would overflow the size sums below.
-    constexpr qint64 largestSide = 1 << 16;
     if (layout.width <= 0 || layout.width > largestSide || layout.height == 0 || layout.height > largestSide)
         return false;
     const qint64 offBits = readLittle<quint32>(bytes, offBitsAt);
@@ -89,13 +94,10 @@ bool bmpIsWhole(const QByteArray& bytes)
 
 QPixmap LoadPictureFile(const QString& bareName)
 {
-    QFile file(QDir::current().absoluteFilePath(bareName));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadBoundedFile(bareName, largestPictureFile);
+    if (!bytes || !bytes->startsWith("BM") || !bmpIsWhole(*bytes))
         throw FileOpenError(bareName);
-    const QByteArray bytes = file.readAll();
-    if (!bytes.startsWith("BM") || !bmpIsWhole(bytes))
-        throw FileOpenError(bareName);
-    const QImage image = QImage::fromData(bytes, "BMP");
+    const QImage image = QImage::fromData(*bytes, "BMP");
     if (image.isNull())
         throw FileOpenError(bareName);
     return QPixmap::fromImage(image);
