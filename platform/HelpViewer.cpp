@@ -3,6 +3,7 @@
 #include "platform/BoundedFile.h"
 #include "platform/HelpBrowser.h"
 #include "platform/HtmlLimits.h"
+#include "platform/WindowPlacement.h"
 
 #include <QFileInfo>
 #include <QScreen>
@@ -79,12 +80,14 @@ void HelpViewer::OpenContents(const QString& path)
         if (browser_->toPlainText().trimmed().isEmpty())
             browser_->setPlainText(QStringLiteral("ヘルプファイル %1 は よめません。").arg(path));
     }
-    // The whole page in sight when it first comes up, whatever the window
-    // manager would choose; after that it stays where it was put.
+    // The whole window on the screen, caption and all, when it first comes
+    // up, whatever the window manager would choose; after that it stays
+    // where it was put.
     if (!isVisible()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
+        const QRect screen = this->screen()->availableGeometry();
+        QRect frame(QPoint(), preferredSize.boundedTo(screen.size()));
+        frame.moveCenter(screen.center());
+        PlaceWindowByOuterGeometry(this, KeptOnScreen(frame, screen));
     }
     show();
     raise();

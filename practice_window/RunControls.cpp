@@ -114,6 +114,13 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::ShowModelAnswerWindow(bool visible)
 {
-    if (Form2)
-        Form2->setVisible(visible);
+    if (!Form2)
+        return;
+    Form2->setVisible(visible);
+    // Found open, perhaps behind this window since a click here, it comes
+    // to the front again.
+    if (visible) {
+        Form2->raise();
+        Form2->activateWindow();
+    }
 }
