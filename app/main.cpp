@@ -68,12 +68,15 @@ int play(const CommandLine& command)
     RandomSource random;
     TForm1 form1(state, random);
     form1.show();
+    StartSoundAfterFirstPaint(&form1);
     TForm2 form2(state);
     form1.SetModelAnswerWindow(&form2);
 
     // Closing the practice window ends the program; the model-answer window
-    // and the help viewer do not keep it alive.
-    return QApplication::exec();
+    // and the help viewer do not keep it alive, nor does the sound.
+    const int status = QApplication::exec();
+    EndSound(status);
+    return status;
 }
 
 int writeWorksheet(const CommandLine& command)

@@ -12,6 +12,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -43,7 +44,9 @@ TForm2::TForm2(const ExerciseState& state, QWidget* parent)
     // Closing the practice window ends the program even while this one is
     // open; closing this one only hides it.
     setAttribute(Qt::WA_QuitOnClose, false);
-    PlaceWindowByOuterGeometry(this, QRect(-4, 54, 313, 257));
+    // Laid out 4 pixels past the screen's left edge; kept on the screen,
+    // where its caption and "もどる" can be reached on any screen.
+    PlaceWindowByOuterGeometry(this, KeptOnScreen(QRect(-4, 54, 313, 257), screen()->availableGeometry()));
 
     Panel1 = PlaceControl(new Panel(this), QStringLiteral("Panel1"), QRect(8, 8, 289, 209), QStringLiteral("おてほん"));
     columns_ = BuildColumnSum<QLineEdit>(Panel1, MODEL_ANSWER_SUM_ORIGIN, {"Edit1", "Edit2", "Edit3"},

@@ -1,19 +1,60 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HelpViewer.h"
 
-#include <QFile>
+#include "platform/BoundedFile.h"
+#include "platform/HelpBrowser.h"
+#include "platform/HtmlLimits.h"
+#include "platform/WindowPlacement.h"
+
+#include <QFileInfo>
 #include <QScreen>
-#include <QTextBrowser>
+#include <QStringDecoder>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+namespace {
+
+// The help page is 7 KB of some 240 elements nested 5 deep. Qt's text
+// layout takes about a second for 4,000 table cells or 10,000 line breaks,
+// half a second for 256 KB of text on one line; its time doubles with each
+// further level of nested tables, and its stack runs out some thousands of
+// levels down. These bounds leave room for a help page many times larger
+// and keep any page well under a second.
+constexpr qint64 largestHelpFile = 64 << 10;
+constexpr HtmlLimits helpLimits{1000, 16, 4};
+
+const QSize preferredSize(560, 480);
+
+// The path formed from the working directory cannot be opened where that
+// directory's name is not text or is too long; the bare name always can.
+std::optional<QByteArray> readHelpFile(const QString& path)
+{
+    const std::optional<QByteArray> bytes = ReadBoundedFile(path, largestHelpFile);
+    const QString bareName = QFileInfo(path).fileName();
+    return bytes || bareName == path ? bytes : ReadBoundedFile(bareName, largestHelpFile);
+}
+
+// Text, not the bytes of a program or a picture given the help file's name.
+bool isText(const QByteArray& bytes, QString& text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    text = utf8(bytes);
+    return !utf8.hasError() && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return (c < u' ' && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\f') || c == u'\x7f';
+    });
+}
+
+} // namespace
+
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , browser_(new QTextBrowser(this))
+    , browser_(new HelpBrowser(this))
 {
     setWindowTitle(QStringLiteral("ヘルプ"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(560, 480);
+    resize(preferredSize);
 
     // Links are followed by hand: jumps within the help file work, links that
     // lead anywhere else do nothing.
@@ -27,18 +68,27 @@ HelpViewer::HelpViewer(QWidget* parent)
 
 void HelpViewer::OpenContents(const QString& path)
 {
-    QFile file(path);
     // Fresh text puts the cursor, and so the view, back at the contents page.
-    if (file.open(QIODevice::ReadOnly))
-        browser_->setHtml(QString::fromUtf8(file.readAll()));
-    else
+    const std::optional<QByteArray> bytes = readHelpFile(path);
+    QString text;
+    if (!bytes) {
         browser_->setPlainText(QStringLiteral("ヘルプファイル %1 がみつかりません。").arg(path));
-    // The whole page in sight when it first comes up, whatever the window
-    // manager would choose; after that it stays where it was put.
+    } else {
+        // A page that would hold the window, or shows not one word, is told
+        // of in the window instead.
+        const bool safe = isText(*bytes, text) && HtmlKeepsWithin(text, helpLimits);
+        browser_->setHtml(safe ? text : QString());
+        if (browser_->toPlainText().trimmed().isEmpty())
+            browser_->setPlainText(QStringLiteral("ヘルプファイル %1 は よめません。").arg(path));
+    }
+    // The whole window on the screen, caption and all, when it first comes
+    // up, whatever the window manager would choose; after that it stays
+    // where it was put.
     if (!isVisible()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
+        const QRect screen = this->screen()->availableGeometry();
+        QRect frame(QPoint(), preferredSize.boundedTo(screen.size()));
+        frame.moveCenter(screen.center());
+        PlaceWindowByOuterGeometry(this, KeptOnScreen(frame, screen));
     }
     show();
     raise();

@@ -15,7 +15,9 @@ class HelpViewer : public QWidget {
 public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
-    // A missing or unreadable file is told in the window itself.
+    // A file that cannot be read, or not shown in good time, is told of in
+    // the window itself. The path formed from the working directory falls
+    // back to the file's bare name.
     void OpenContents(const QString& path);
 
     QTextBrowser* browser() const { return browser_; }

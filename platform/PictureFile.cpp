@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PictureFile.h"
 
+#include "platform/BoundedFile.h"
 #include "platform/FileOpenError.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QtEndian>
@@ -14,6 +13,14 @@
 #include <iterator>
 
 namespace {
+
+// The largest picture the program could be given: 1024 pixels a side at 32
+// bits is 4 MiB of pixels, a quarter of this. Anything larger is refused
+// before a byte of it is read.
+constexpr qint64 largestPictureFile = 16 << 20;
+// No picture of the program comes near this; it bounds the memory a picture
+// takes once decoded, whatever its file claims.
+constexpr qint64 largestSide = 1024;
 
 // Offsets into BITMAPFILEHEADER and the info header that follows it.
 constexpr qsizetype fileHeaderSize = 14;
@@ -74,8 +81,6 @@ bool bmpIsWhole(const QByteArray& bytes)
     BmpLayout layout;
     if (!readLayout(bytes, layout))
         return false;
-    // Dimensions no real picture has would overflow the size sums below.
-    constexpr qint64 largestSide = 1 << 16;
     if (layout.width <= 0 || layout.width > largestSide || layout.height == 0 || layout.height > largestSide)
         return false;
     const qint64 offBits = readLittle<quint32>(bytes, offBitsAt);
@@ -91,13 +96,10 @@ bool bmpIsWhole(const QByteArray& bytes)
 
 QPixmap LoadPictureFile(const QString& bareName)
 {
-    QFile file(QDir::current().absoluteFilePath(bareName));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadBoundedFile(bareName, largestPictureFile);
+    if (!bytes || !bytes->startsWith("BM") || !bmpIsWhole(*bytes))
         throw FileOpenError(bareName);
-    const QByteArray bytes = file.readAll();
-    if (!bytes.startsWith("BM") || !bmpIsWhole(bytes))
-        throw FileOpenError(bareName);
-    const QImage image = QImage::fromData(bytes, "BMP");
+    const QImage image = QImage::fromData(*bytes, "BMP");
     if (image.isNull())
         throw FileOpenError(bareName);
     return QPixmap::fromImage(image);

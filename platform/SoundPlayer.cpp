@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SoundPlayer.h"
 
-#include "platform/WavFile.h"
+#include "platform/SoundThread.h"
+#include "platform/WavSound.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QHash>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QThread>
-#include <QUrl>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -22,46 +22,57 @@ SoundRecorder& recorder()
     return value;
 }
 
-// One effect per file, kept for the life of the application (which owns
-// them), so a sound played again is not decoded again.
-QHash<QString, QPointer<QSoundEffect>>& effects()
+// How long the program, as it ends, waits for the sound thread.
+constexpr int finishPatienceMs = 250;
+
+SoundThread*& runningThread()
 {
-    static QHash<QString, QPointer<QSoundEffect>> cache;
-    return cache;
+    static SoundThread* thread = nullptr;
+    return thread;
 }
 
-// Qt 6.4's sample cache can hang the program at exit when a sound file is
-// still being read by its loading thread (the cache's destructor holds the
-// lock that thread needs). So, as the application goes down, an effect still
-// loading is given the moment it needs to finish.
-void finishLoading()
+// False when the thread is still caught in the audio system. It is then left
+// running: deleting a running thread would abort the program, and the
+// pointer to it stays, so the memory is not lost either.
+bool finishSoundThread()
 {
-    const QDeadlineTimer deadline(2000);
-    for (const QPointer<QSoundEffect>& effect : std::as_const(effects())) {
-        while (effect && effect->status() == QSoundEffect::Loading && !deadline.hasExpired()) {
-            // Word that the file is read comes as a queued call to the
-            // effect's own helper objects.
-            for (QObject* helper : effect->children())
-                QCoreApplication::sendPostedEvents(helper, QEvent::MetaCall);
-            QThread::msleep(1);
+    SoundThread*& thread = runningThread();
+    if (thread && !thread->Finish(QDeadlineTimer(finishPatienceMs)))
+        return false;
+    delete thread;
+    thread = nullptr;
+    return true;
+}
+
+SoundThread& soundThread()
+{
+    SoundThread*& thread = runningThread();
+    if (!thread) {
+        thread = new SoundThread;
+        thread->start(QThread::LowPriority);
+        // Programs that never call EndSound (tests) finish it here.
+        qAddPostRoutine([] { finishSoundThread(); });
+    }
+    return *thread;
+}
+
+// Waits for the window's first paint, starts the sound thread just after it,
+// and goes.
+class FirstPaintWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, [] { soundThread(); });
+            deleteLater();
         }
+        return false;
     }
-}
-
-QSoundEffect* effectFor(const QString& path)
-{
-    static bool exitGuarded = false;
-    if (!exitGuarded) {
-        qAddPostRoutine(finishLoading);
-        exitGuarded = true;
-    }
-    QPointer<QSoundEffect>& effect = effects()[path];
-    if (!effect) {
-        effect = new QSoundEffect(QCoreApplication::instance());
-        effect->setSource(QUrl::fromLocalFile(path));
-    }
-    return effect;
-}
+};
 
 } // namespace
 
@@ -75,25 +86,32 @@ void SetSoundMuted(bool on)
     muted = on;
 }
 
+void EndSound(int status)
+{
+    if (finishSoundThread())
+        return;
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+void StartSoundAfterFirstPaint(QWidget* window)
+{
+    // A muted program never loads the audio libraries at all.
+    if (muted)
+        return;
+    window->installEventFilter(new FirstPaintWatcher(window));
+}
+
 void PlaySoundFile(const QString& bareName)
 {
     if (muted)
         return;
-    const QString path = QDir::current().absoluteFilePath(bareName);
-    // A file that cannot be played is no better than a missing one; it is
-    // looked at afresh each time, so a mended file plays at the next try.
-    const bool found = IsPlayableWavFile(path);
+    std::optional<WavSound> sound = ReadWavFile(bareName);
     if (recorder())
-        recorder()(bareName, found);
-    if (!found) {
+        recorder()(bareName, sound.has_value());
+    if (!sound) {
         QApplication::beep();
         return;
     }
-    // Whatever still plays is cut off, this file's own effect included, so a
-    // sound asked for again starts from its beginning.
-    for (QSoundEffect* playing : std::as_const(effects())) {
-        if (playing)
-            playing->stop();
-    }
-    effectFor(path)->play();
+    soundThread().Play(std::move(*sound));
 }

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 bool isFramed(const QWidget* window)
@@ -66,4 +68,12 @@ void PlaceWindowByOuterGeometry(QWidget* window, const QRect& outer)
     setClientSize(window, outer.size());
     window->move(outer.topLeft());
     window->installEventFilter(new FrameFitter(window, outer));
+}
+
+QRect KeptOnScreen(const QRect& outer, const QRect& available)
+{
+    // Past the far edge first, so that the near edge wins when it does not fit.
+    const int left = std::max(available.left(), std::min(outer.left(), available.right() + 1 - outer.width()));
+    const int top = std::max(available.top(), std::min(outer.top(), available.bottom() + 1 - outer.height()));
+    return QRect(QPoint(left, top), outer.size());
 }

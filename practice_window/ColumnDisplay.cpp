@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice_window/TForm1.h"
 
+#include "platform/PictureFile.h"
 #include "widgets/DigitTables.h"
 #include "widgets/EntryCell.h"
 #include "widgets/PictureBox.h"
 
 #include <QLineEdit>
+#include <QStringList>
 
 namespace {
 
@@ -25,6 +27,17 @@ void showNumber(const std::array<PictureBox*, 4>& pictures, const DigitRow& digi
 
 void TForm1::PresentProblem()
 {
+    // Read once ahead, so that a missing picture stops the presentation
+    // before anything of the new problem shows beside the old one.
+    QStringList pictures{QStringLiteral("mascot.bmp"), OperatorPictureFile(state_.Operation)};
+    for (const DigitRow* digits : {&state_.TopDigits, &state_.BottomDigits})
+        for (const std::int32_t digit : *digits)
+            if (digit >= 0)
+                pictures << DigitPictureFile(digit);
+    pictures.removeDuplicates();
+    for (const QString& picture : std::as_const(pictures))
+        LoadPictureFile(picture);
+
     for (PictureBox* picture : {Image1, Image2, Image3, Image4, Image6, Image7, Image8, Image9})
         picture->hide();
     for (EntryCell* cell : {Edit9, Edit10, Edit11, Edit12, Edit14, Edit15, Edit16})

@@ -30,17 +30,26 @@ void TForm1::SpeedButton1Click()
 {
     RunGuarded([&] {
         if (DrawsNextProblem(state_))
-            NextProblem();
+            NextProblem(state_);
         else
             JudgeProblem();
     });
 }
 
-void TForm1::NextProblem()
+void TForm1::NextProblem(ExerciseState runBeforePress)
 {
-    ShowModelAnswerWindow(false);
-    NewProblem(state_, RadioGroup1->ItemIndex(), RadioGroup2->ItemIndex(), RadioGroup3->ItemIndex(), random_);
-    PresentProblem();
+    // A problem that cannot be shown must never be judged: should showing it
+    // fail, the run goes back to where it stood before the press (problem,
+    // counters, phase), with the sheet and the caption as they were. The
+    // next press draws afresh.
+    try {
+        ShowModelAnswerWindow(false);
+        NewProblem(state_, RadioGroup1->ItemIndex(), RadioGroup2->ItemIndex(), RadioGroup3->ItemIndex(), random_);
+        PresentProblem();
+    } catch (...) {
+        state_ = std::move(runBeforePress);
+        throw;
+    }
     // NewProblem has opened the problem already: the phase is FirstTry.
     SpeedButton1->setText(QStringLiteral("はんてい"));
 }
@@ -74,8 +83,9 @@ void TForm1::Button12Click()
     RunGuarded([&] {
         // A fresh run: the counters start again and its first problem is
         // drawn from the settings as they stand.
+        const ExerciseState runBeforePress = state_;
         RestartRun(state_);
-        NextProblem();
+        NextProblem(runBeforePress);
         Edit17->clear();
         Edit18->clear();
     });
@@ -105,6 +115,13 @@ void TForm1::SpeedButton2Click()
 
 void TForm1::ShowModelAnswerWindow(bool visible)
 {
-    if (Form2)
-        Form2->setVisible(visible);
+    if (!Form2)
+        return;
+    Form2->setVisible(visible);
+    // Found open, perhaps behind this window since a click here, it comes
+    // to the front again.
+    if (visible) {
+        Form2->raise();
+        Form2->activateWindow();
+    }
 }

@@ -32,7 +32,9 @@ public:
     // new problem is drawn.
     void SetModelAnswerWindow(QWidget* form2) { Form2 = form2; }
 
-    // Lays out the problem NewProblem has just drawn.
+    // Lays out the problem NewProblem has just drawn. Every picture it needs
+    // is read before the sheet changes: one that cannot be read leaves the
+    // sheet as it was.
     void PresentProblem();
 
     // The controls, by the names the rest of the program knows them by.
@@ -111,7 +113,9 @@ private:
 
     // Practice run.
     void SpeedButton1Click();
-    void NextProblem();
+    // Draws and shows the next problem; the run as it stood before the
+    // press is what it goes back to when the problem cannot be shown.
+    void NextProblem(ExerciseState runBeforePress);
     void JudgeProblem();
     void Button12Click();
     void Button14Click();

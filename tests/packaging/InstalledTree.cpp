@@ -32,6 +32,7 @@ QStringList InstalledTree::Expected(const QString& prefix)
     QStringList files{
         "bin/porominka",
         "libexec/porominka/porominka",
+        "libexec/porominka/libdrill_audio.so",
         "share/applications/" + id + ".desktop",
         "share/metainfo/" + id + ".metainfo.xml",
         "share/icons/hicolor/scalable/apps/" + id + ".svg",

@@ -45,31 +45,4 @@ TEST_F(ColumnDisplay, ShowsOnlyTheDigitsOfTheNewProblemOnACleanSheet)
     EXPECT_TRUE(boxes.empty());
 }
 
-// Without its picture the sum cannot be laid out: the problem is drawn and
-// counted, but the sheet shows no digits and keeps what was written on it.
-TEST_F(ColumnDisplay, MissingMascotLaysOutNothing)
-{
-    const decltype(boxes) box{{"ぽろみんか", "ﾌｧｲﾙ mascot.bmp は開けません。"}};
-    assets.remove("mascot.bmp");
-    click(form.SpeedButton1);
-    EXPECT_EQ(state.ProblemCount, 1);
-    EXPECT_EQ(state.Phase, Phase::FirstTry);
-    EXPECT_EQ(form.SpeedButton1->text(), "はじめる");
-    EXPECT_EQ(boxes, box);
-
-    click(form.Edit12);
-    click(form.Button14);
-    ASSERT_EQ(form.SpeedButton1->text(), "つぎをやる");
-    boxes.clear();
-    click(form.SpeedButton1);
-    EXPECT_EQ(state.ProblemCount, 2);
-    EXPECT_EQ(state.Phase, Phase::FirstTry);
-    EXPECT_EQ(form.SpeedButton1->text(), "つぎをやる");
-    EXPECT_EQ(form.Edit12->text(), "１");
-    EXPECT_EQ(files({form.Image1, form.Image2, form.Image3, form.Image4, form.Image6, form.Image7, form.Image8,
-                     form.Image9}),
-              "· · · · · · · ·");
-    EXPECT_EQ(boxes, box);
-}
-
 } // namespace
