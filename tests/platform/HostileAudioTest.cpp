@@ -14,34 +14,29 @@
 
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
 namespace {
 
 // A sound server that takes the connection and never answers, as a hung one
-// does. Both judgements play their sounds at once; the sound system calls the
-// server from elsewhere and is still waiting for it while this thread, the
-// window's, goes on with its events. (A program of its own: the sound system
+// does. Both judgements play their sounds at once (a file that could not be
+// played would not call the server at all); the sound system calls the server
+// from elsewhere and is still waiting for it while this thread, the window's,
+// goes on with its events. (A program of its own: the sound system
 // reads the server's address once per process.)
 TEST(HostileAudio, AServerThatNeverAnswersHoldsNoJudgement)
 {
     QTemporaryDir dir;
     const QByteArray address = QFile::encodeName(dir.filePath(QStringLiteral("pulse")));
     const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
-    sockaddr_un name{};
-    name.sun_family = AF_UNIX;
+    sockaddr_un name{AF_UNIX, {}};
     std::strncpy(name.sun_path, address.constData(), sizeof name.sun_path - 1);
     ASSERT_EQ(bind(server, reinterpret_cast<sockaddr*>(&name), sizeof name), 0);
     ASSERT_EQ(listen(server, 16), 0);
     qputenv("PULSE_SERVER", "unix:" + address);
 
     ScratchAssetDirectory scratch;
-    std::vector<std::pair<QString, bool>> heard;
-    SetSoundRecorder([&](const QString& file, bool playable) { heard.emplace_back(file, playable); });
     for (const char* judged : {"batu1.wav", "maru1.wav"})
         PlaySoundFile(judged);
-    SetSoundRecorder({});
-    EXPECT_EQ(heard, (decltype(heard){{"batu1.wav", true}, {"maru1.wav", true}}));
 
     int client = -1;
     for (const QDeadlineTimer patience(20000); client < 0 && !patience.hasExpired(); usleep(1000)) {
