@@ -89,8 +89,8 @@ protected:
     }
 
     // What holds after any gesture: the pointer tells whether a symbol is
-    // carried, each strikable digit's picture agrees with its stroke, only
-    // "２" keeps the heavier frame of the default key and no menu is open.
+    // carried, as many upper digits show struck as are struck, only "２"
+    // keeps the heavier frame of the default key and no menu is open.
     void expectConsistent() const
     {
         EXPECT_EQ(ScreenCursor(), state.HeldDigit == NO_HELD ? crDefault : crDrag);
@@ -148,7 +148,8 @@ TEST_F(DigitEntry, EachPressStepsTheCell)
 // A slash carried onto an upper digit strikes it and a second restores it; a
 // digit carried there is lost. A click strikes it whenever ひきざん is
 // selected, whatever kind of problem is on screen; the units never lend. A
-// tap hands over what the finger carries, or with nothing carried, clicks.
+// tap hands over what the finger carries, or with nothing carried, clicks;
+// a mouse click is a move, which hands the slash over, then a click.
 // Without its picture the slash is let go at once: one error box, however
 // much the pointer then moves over the digit, which keeps its stroke until
 // the picture is back.
@@ -161,6 +162,7 @@ TEST_F(DigitEntry, StrikingAnUpperDigit)
         {"click Image1", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"kind 1, click Image1", ":0 :-1 b5 n4 n3 n2 held -2"},
         {"kind 1, click Image4", ":0 :-1 n5 n4 n3 n2 held -2"},
+        {"kind 1, click Button11, click Image2", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"swipe Button11 Image2", ":0 :-1 n5 b4 n3 n2 held -2"},
         {"tap Button11, tap Image2", ":0 :-1 n5 b4 n3 n2 held -2"},
         {"kind 1, tap Button5, tap Image2", ":0 :-1 n5 n4 n3 n2 held -2"},
