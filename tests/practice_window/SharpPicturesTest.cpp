@@ -27,13 +27,12 @@ TEST_F(SharpPictures, TwinsShownAtThePlainSize)
     ASSERT_EQ(form.devicePixelRatioF(), 2);
     QFile plain(QDir(assets.path()).filePath("b3.bmp"));
     ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
-    const QByteArray plainBytes = plain.readAll();
     // No bytes: the file is removed.
     const struct { const char* what; const char* file; std::optional<QByteArray> bytes; const char* shown; qreal ratio; } rows[] = {
         {"as drawn", nullptr, std::nullopt, "b3", 2},
         {"twin missing", "b3@2x.bmp", std::nullopt, "b3", 1},
         {"twin unreadable", "b3@2x.bmp", QByteArray("BM not a picture"), "b3", 1},
-        {"twin of the plain size", "b3@2x.bmp", plainBytes, "b3", 1},
+        {"twin of the plain size", "b3@2x.bmp", plain.readAll(), "b3", 1},
         {"plain missing", "b3.bmp", std::nullopt, "n3", 2},
     };
     for (const auto& row : rows) {
@@ -47,15 +46,15 @@ TEST_F(SharpPictures, TwinsShownAtThePlainSize)
         carry(form.Button11, form.Image3);
         EXPECT_EQ(files({form.Image3}), row.shown);
         EXPECT_EQ(form.Image3->Picture().devicePixelRatio(), row.ratio);
+        EXPECT_EQ(form.Image3->Picture().deviceIndependentSize(), QSizeF(41, 35));
         EXPECT_EQ(boxes.size(), row.shown == QString("n3") ? 1u : 0u);
-        for (const PictureBox* picture : {form.Image2, form.Image3, form.Image5, form.Image10}) {
-            EXPECT_EQ(picture->size(), picture == form.Image10 ? QSize(81, 81) : QSize(41, 35));
-            EXPECT_EQ(picture->Picture().deviceIndependentSize(), QSizeF(picture->size()));
-        }
-        EXPECT_EQ(form.Image2->Picture().size(), QSize(82, 70));
-        EXPECT_EQ(form.Image10->Picture().size(), QSize(162, 162));
         if (row.file)
             restoreAsset(row.file);
+    }
+    // The other upper digits, the sign and the result picture alike.
+    for (const PictureBox* picture : {form.Image2, form.Image5, form.Image10}) {
+        EXPECT_EQ(picture->Picture().devicePixelRatio(), 2) << picture->objectName().toStdString();
+        EXPECT_EQ(picture->Picture().deviceIndependentSize(), QSizeF(picture->size()));
     }
 }
 
