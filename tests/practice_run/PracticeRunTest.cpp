@@ -10,7 +10,11 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
+
+#include <map>
+#include <string>
 
 namespace {
 
@@ -20,150 +24,142 @@ const QString badNotation = "上のなおしかたがちがうよ。";
 
 class PracticeRun : public DrillWindowsFixture {
 protected:
-    // 48 + 37 = 85, the units carrying 1 into the tens.
-    void solveWithCarry(bool carryWritten)
+    // S the main button, 4 "せいかいを見る", R "はじめから".
+    const QWidget* control(char key) const
     {
-        pose(Operation::Addition, 48, 37);
-        writeAnswer(85);
-        if (carryWritten)
-            carry(form.Button1, form.Edit16);
+        const std::map<char, const QWidget*> controls{{'S', form.SpeedButton1}, {'4', form.Button14}, {'R', form.Button12}};
+        return controls.at(key);
     }
 
-    QStringList judge()
+    // Verdict, caption, counters, entries and every picture of the sheet.
+    QStringList sheet() const
     {
-        click(form.SpeedButton1);
-        return practiceFace().first(6);
+        return practiceFace()
+            << files({form.Image1, form.Image2, form.Image3, form.Image4, form.Image5, form.Image6, form.Image7,
+                      form.Image8, form.Image9, form.Image10})
+            << texts({form.Edit9, form.Edit10, form.Edit11, form.Edit12, form.Edit14, form.Edit15, form.Edit16});
+    }
+
+    // Takes the files away and presses twice, then brings them back and
+    // presses once more. While they are missing each press shows one box
+    // naming one of them, plays nothing and leaves the run and the sheet as
+    // they were, but for the verdict's words, which are written first.
+    void pressWithout(const QStringList& missing, const QWidget* press)
+    {
+        const auto before = StateFields(state);
+        const QStringList face = sheet().mid(2);
+        const std::size_t boxesBefore = boxes.size(), soundsBefore = sounds.size();
+        for (const QString& file : missing)
+            assets.remove(file);
+        const QRegularExpression box("^ﾌｧｲﾙ (" + missing.join(u'|') + ") は開けません。$");
+        for (std::size_t presses = 1; presses <= 2; ++presses) {
+            click(press);
+            EXPECT_EQ(sheet().mid(2), face);
+            EXPECT_EQ(StateFields(state), before);
+            EXPECT_EQ(sounds.size(), soundsBefore);
+            ASSERT_EQ(boxes.size(), boxesBefore + presses);
+            EXPECT_TRUE(box.match(boxes.back().second).hasMatch()) << boxes.back().second.toStdString();
+        }
+        for (const QString& file : missing)
+            restoreAsset(file);
+        click(press);
+        EXPECT_EQ(boxes.size(), boxesBefore + 2);
     }
 };
 
-// A problem right at the first judging scores; the notation is judged by the
-// kind selected at judging, and the score is cut, not rounded.
-TEST_F(PracticeRun, ScoresFirstTrySolutions)
+// One run, step by step. Each step may pose 48 + 37 afresh, write an answer
+// (0: none) and the carry of the units into the tens, select the kind and press, the last press perhaps
+// with a result picture missing at first; then come the verdict (both
+// messages, result picture, main caption, the two counters) and the answer
+// row of "おてほん", all hidden ("····") while it is put away.
+// "せいかいを見る" changes nothing before the first problem. A problem right
+// at the first judging scores; a wrong answer leaves the problem open as
+// written, and judged again says and sounds the same; the notation is judged
+// by the kind selected at judging; the score is cut, not rounded. A result
+// picture that cannot be read stops the judging before anything is played or
+// counted, and the same entries are judged once it is back.
+// "せいかいを見る" costs nothing after a right answer and gives an open
+// problem up; the next problem and a restart put "おてほん" away, and a
+// restart counts afresh.
+TEST_F(PracticeRun, ScoresFirstTriesAndGivesUpOnRequest)
 {
-    solveWithCarry(true);
-    EXPECT_EQ(judge(), (QStringList{answerRight, "", "maru1.bmp", "つぎをやる", "1", "100"}));
-
-    // A wrong answer leaves the problem open as written; judging it again
-    // says the same and sounds again.
-    pose(Operation::Addition, 26, 13);
-    writeAnswer(38);
-    EXPECT_EQ(judge(), (QStringList{answerWrong, "", "batu1.bmp", "はんてい", "1", "100"}));
-    const QStringList judgedOnce = practiceFace();
-    EXPECT_EQ(judgedOnce.mid(8, 2), (QStringList{"３", "８"}));
-    click(form.SpeedButton1);
-    EXPECT_EQ(practiceFace(), judgedOnce);
-    carry(form.Button9, form.Edit12);
-    EXPECT_EQ(judge(), (QStringList{answerRight, "", "maru1.bmp", "つぎをやる", "2", "50"}));
-
-    solveWithCarry(false);
-    EXPECT_EQ(judge(), (QStringList{"", badNotation, "hatena1.bmp", "つぎをやる", "3", "66"}));
-    solveWithCarry(true);
-    selectKind(1);
-    EXPECT_EQ(judge(), (QStringList{"", badNotation, "hatena1.bmp", "つぎをやる", "4", "75"}));
-
-    const std::pair<QString, bool> maru{"maru1.wav", true};
-    const std::pair<QString, bool> batu{"batu1.wav", true};
-    EXPECT_EQ(sounds, (decltype(sounds){maru, batu, batu, maru, maru, maru}));
-    EXPECT_TRUE(boxes.empty());
+    const struct { const char* what; bool posed; std::int32_t answer; bool carried; int kind; const char* presses;
+                   const char* missing; QStringList verdict; const char* modelAnswer; } steps[] = {
+        {"nothing to give up", false, 0, false, 0, "4", nullptr, {"", "", "", "はじめる", "", ""}, "····"},
+        {"right", true, 85, true, 0, "S", "maru1.bmp", {answerRight, "", "maru1.bmp", "つぎをやる", "1", "100"}, "····"},
+        {"wrong", true, 84, true, 0, "S", "batu1.bmp", {answerWrong, "", "batu1.bmp", "はんてい", "1", "100"}, "····"},
+        {"wrong again", false, 0, false, 0, "S", nullptr, {answerWrong, "", "batu1.bmp", "はんてい", "1", "100"}, "····"},
+        {"corrected", false, 5, false, 0, "S", nullptr, {answerRight, "", "maru1.bmp", "つぎをやる", "2", "50"}, "····"},
+        {"no carry", true, 85, false, 0, "S", "hatena1.bmp", {"", badNotation, "hatena1.bmp", "つぎをやる", "3", "66"}, "····"},
+        {"as ひきざん", true, 85, true, 1, "S", nullptr, {"", badNotation, "hatena1.bmp", "つぎをやる", "4", "75"}, "····"},
+        {"model answer", false, 0, false, 0, "4", nullptr, {"", badNotation, "hatena1.bmp", "つぎをやる", "4", "75"}, "··８５"},
+        {"next problem", true, 0, false, 0, "", nullptr, {"", "", "mascot.bmp", "はんてい", "4", "75"}, "····"},
+        {"given up", false, 0, false, 0, "4", nullptr, {"", "", "mascot.bmp", "つぎをやる", "5", "60"}, "··８５"},
+        {"next again", false, 0, false, 0, "S", nullptr, {"", "", "mascot.bmp", "はんてい", "5", "60"}, "····"},
+        {"restart", false, 0, false, 0, "4R", nullptr, {"", "", "mascot.bmp", "はんてい", "", ""}, "····"},
+        {"right afresh", true, 85, true, 0, "S", nullptr, {answerRight, "", "maru1.bmp", "つぎをやる", "1", "100"}, "····"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        selectKind(step.kind);
+        if (step.posed)
+            pose(Operation::Addition, 48, 37);
+        if (step.answer > 0)
+            writeAnswer(step.answer);
+        if (step.carried)
+            carry(form.Button1, form.Edit16);
+        for (const char* key = step.presses; *key; ++key) {
+            if (step.missing && !key[1])
+                pressWithout({step.missing}, control(*key));
+            else
+                click(control(*key));
+        }
+        EXPECT_EQ(practiceFace().first(6), step.verdict);
+        EXPECT_EQ(texts({form2.Edit4, form2.Edit5, form2.Edit6, form2.Edit7}), step.modelAnswer);
+    }
+    const std::pair<QString, bool> maru{"maru1.wav", true}, batu{"batu1.wav", true};
+    EXPECT_EQ(sounds, (SoundRequests{maru, batu, batu, maru, maru, maru, maru}));
+    EXPECT_EQ(boxes.size(), 6u);
 }
 
-// "せいかいを見る" changes nothing before the first problem, costs nothing
-// after a right answer and gives an open problem up. The next problem and a
-// restart put "おてほん" away; a restart counts afresh.
-TEST_F(PracticeRun, ModelAnswerAndRestartMidRun)
-{
-    const auto untouched = StateFields(state);
-    const QStringList face = practiceFace();
-    click(form.Button14);
-    EXPECT_EQ(StateFields(state), untouched);
-    EXPECT_EQ(practiceFace(), face);
-    EXPECT_FALSE(form2.isVisible());
-
-    solveWithCarry(true);
-    click(form.SpeedButton1);
-    click(form.Button14);
-    EXPECT_TRUE(form2.isVisible());
-    EXPECT_EQ(practiceFace().first(6), (QStringList{answerRight, "", "maru1.bmp", "つぎをやる", "1", "100"}));
-
-    pose(Operation::Subtraction, 305, 8);
-    EXPECT_FALSE(form2.isVisible());
-    click(form.Button14);
-    EXPECT_EQ(practiceFace().first(6), (QStringList{"", "", "mascot.bmp", "つぎをやる", "2", "50"}));
-    EXPECT_TRUE(form2.isVisible());
-    EXPECT_EQ(texts({form2.Edit4, form2.Edit5, form2.Edit6, form2.Edit7}), "·２９７");
-    click(form.SpeedButton1);
-    EXPECT_FALSE(form2.isVisible());
-    EXPECT_EQ(state.ProblemCount, 3);
-    EXPECT_EQ(form.SpeedButton1->text(), "はんてい");
-
-    click(form.Button14);
-    ASSERT_TRUE(form2.isVisible());
-    click(form.Button12);
-    EXPECT_FALSE(form2.isVisible());
-    EXPECT_EQ(practiceFace().first(6), (QStringList{"", "", "mascot.bmp", "はんてい", "", ""}));
-    solveWithCarry(true);
-    EXPECT_EQ(judge(), (QStringList{answerRight, "", "maru1.bmp", "つぎをやる", "1", "100"}));
-}
-
-// Help opens in one viewer, which says so itself when the file is missing.
+// The help button opens zumirano.hlp of the program directory, in the one
+// viewer however often it is pressed.
 TEST_F(PracticeRun, HelpOpensTheFileOfTheProgramDirectory)
 {
-    const QString helpFile = QString::fromStdString(state.ProgramDir) + "zumirano.hlp";
-
-    assets.remove("zumirano.hlp");
     click(form.SpeedButton2);
     HelpViewer* viewer = ApplicationHelpViewer();
+    click(form.SpeedButton2);
     ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(ApplicationHelpViewer(), viewer);
+    EXPECT_EQ(ApplicationHelpFile(), QString::fromStdString(state.ProgramDir) + "zumirano.hlp");
     EXPECT_TRUE(viewer->isVisible());
-    EXPECT_EQ(viewer->browser()->toPlainText(), "ヘルプファイル " + helpFile + " がみつかりません。");
-
-    restoreAsset("zumirano.hlp");
-    for (int press = 0; press < 2; ++press) {
-        SCOPED_TRACE(press);
-        click(form.SpeedButton2);
-        EXPECT_EQ(ApplicationHelpViewer(), viewer);
-        EXPECT_EQ(ApplicationHelpFile(), helpFile);
-        EXPECT_TRUE(viewer->isVisible());
-        EXPECT_TRUE(viewer->browser()->toPlainText().startsWith("ぽろみんか の つかいかた"));
-    }
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(viewer->browser()->toPlainText().startsWith("ぽろみんか の つかいかた"));
 }
 
-// A result picture that cannot be read stops the judging before anything is
-// played or counted; the same entries are judged once it is back.
-TEST_F(PracticeRun, MissingResultPictureStopsTheJudging)
+// A press that draws a problem it then cannot show leaves the run and the
+// sheet as they were before the press, so nothing unseen is ever judged;
+// once the pictures are back it draws and shows a fresh problem. The
+// pictures taken away: the mascot comes first, then the sign (たしざん is
+// selected), then the digits. The clicks that bring the run to the press,
+// then the press: S the main button, 4 "せいかいを見る", R "はじめから".
+class UnshownProblem : public PracticeRun, public testing::WithParamInterface<std::tuple<std::string, std::string>> {};
+
+TEST_P(UnshownProblem, ThePressIsUndoneAndTheNextTriesAgain)
 {
-    const struct { const char* picture; std::int32_t answer; QStringList messages; const char *sound, *countAfter; }
-        cases[] = {
-        {"batu1.bmp", 84, {answerWrong, ""}, "batu1.wav", ""},
-        {"maru1.bmp", 85, {answerRight, ""}, "maru1.wav", "1"},
-        {"hatena1.bmp", 85, {"", badNotation}, "maru1.wav", "1"},
-    };
-    for (const auto& row : cases) {
-        SCOPED_TRACE(row.picture);
-        boxes.clear();
-        sounds.clear();
-        click(form.Button12);
-        pose(Operation::Addition, 48, 37);
-        writeAnswer(row.answer);
-        if (row.messages[1].isEmpty()) // the carry is written unless the notation is faulted
-            carry(form.Button1, form.Edit16);
-        assets.remove(row.picture);
-        const auto beforeJudging = StateFields(state);
-
-        EXPECT_EQ(judge(), row.messages + QStringList({"mascot.bmp", "はんてい", "", ""}));
-        const QString box = QString("ﾌｧｲﾙ %1 は開けません。").arg(row.picture);
-        EXPECT_EQ(boxes, (decltype(boxes){{"ぽろみんか", box}}));
-        EXPECT_TRUE(sounds.empty());
-        EXPECT_EQ(StateFields(state), beforeJudging);
-
-        restoreAsset(row.picture);
-        click(form.SpeedButton1);
-        EXPECT_EQ(form.Image10->PictureFileName(), row.picture);
-        EXPECT_EQ(sounds, (decltype(sounds){{row.sound, true}}));
-        EXPECT_EQ(form.Edit17->text(), row.countAfter);
-        EXPECT_EQ(boxes.size(), 1u);
-    }
+    const auto& [missing, keys] = GetParam();
+    for (const char key : keys.substr(0, keys.size() - 1))
+        click(control(key));
+    const std::int32_t problemsBefore = state.ProblemCount;
+    pressWithout(QString::fromStdString(missing).split(u' '), control(keys.back()));
+    EXPECT_EQ(state.Phase, Phase::FirstTry);
+    EXPECT_EQ(state.ProblemCount, keys.back() == 'R' ? 1 : problemsBefore + 1);
+    EXPECT_EQ(form.SpeedButton1->text(), "はんてい");
+    EXPECT_TRUE(form.Image5->isVisible() && form.Edit12->isVisible());
 }
+
+const char* const digitPictures = "n0.bmp n1.bmp n2.bmp n3.bmp n4.bmp n5.bmp n6.bmp n7.bmp n8.bmp n9.bmp";
+INSTANTIATE_TEST_SUITE_P(Table, UnshownProblem,
+                         testing::Combine(testing::Values("mascot.bmp", "plus.bmp", digitPictures),
+                                          testing::Values("S", "S4S", "SR")));
 
 } // namespace

@@ -9,36 +9,22 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include <functional>
-#include <random>
 #include <sstream>
 
 namespace {
 
-using Random = std::mt19937;
-
+// What a child's mouse does at a point of the practice window, with any of
+// its buttons.
+const QTest::MouseAction actions[] = {QTest::MouseMove, QTest::MousePress, QTest::MouseRelease, QTest::MouseClick,
+                                      QTest::MouseDClick};
+const char* const actionNames[] = {"move", "press", "release", "click", "double click"};
 const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-
-Qt::MouseButton anyButton(Random& random)
-{
-    return buttons[random() % std::size(buttons)];
-}
-
-// The kinds of event a child sends to a point of the practice window: the
-// mouse's; typing and touch come in as further kinds.
-const std::pair<const char*, std::function<void(QWindow*, QPoint, Random&)>> gestureKinds[] = {
-    {"move", [](QWindow* w, QPoint at, Random&) { QTest::mouseMove(w, at); }},
-    {"press", [](QWindow* w, QPoint at, Random& r) { QTest::mousePress(w, anyButton(r), {}, at); }},
-    {"release", [](QWindow* w, QPoint at, Random& r) { QTest::mouseRelease(w, anyButton(r), {}, at); }},
-    {"click", [](QWindow* w, QPoint at, Random& r) { QTest::mouseClick(w, anyButton(r), {}, at); }},
-    {"double click", [](QWindow* w, QPoint at, Random& r) { QTest::mouseDClick(w, anyButton(r), {}, at); }},
-};
 
 class RandomGestures : public DrillWindowsFixture {
 protected:
     // Half the gestures land anywhere, half on the middle of some control,
     // so that the small cells and keys are hit often. "おしまい" is spared.
-    QPoint somewhere(Random& random) const
+    QPoint somewhere(RandomSource& random) const
     {
         const QList<QWidget*> controls = form.findChildren<QWidget*>();
         while (true) {
@@ -53,17 +39,16 @@ protected:
     std::string broken(const ExerciseState& before, bool restarted) const
     {
         std::ostringstream out;
-        const EntryCell* const cells[] = {form.Edit9, form.Edit10, form.Edit11, form.Edit12,
-                                          form.Edit14, form.Edit15, form.Edit16};
-        const std::int32_t values[] = {state.EnteredAnswer[0], state.EnteredAnswer[1], state.EnteredAnswer[2],
-                                      state.EnteredAnswer[3], state.EnteredMarks[0], state.EnteredMarks[1],
-                                      state.EnteredMarks[2]};
-        for (std::size_t i = 0; i < std::size(cells); ++i) {
-            if (values[i] < BLANK || values[i] > 9)
-                out << "slot of " << cells[i]->objectName().toStdString() << " out of range; ";
+        // The answer cells, then the notation cells, as practiceFace() gives them.
+        const QStringList shown = practiceFace().mid(6);
+        std::vector<std::int32_t> values(state.EnteredAnswer.begin(), state.EnteredAnswer.end());
+        values.insert(values.end(), state.EnteredMarks.begin(), state.EnteredMarks.end());
+        for (qsizetype cell = 0; cell < shown.size(); ++cell) {
+            if (values[cell] < BLANK || values[cell] > 9)
+                out << "slot of cell " << cell << " out of range; ";
             // An untouched answer and a slash both hold 0 and show nothing.
-            if (cells[i]->text() != DigitText(values[i]) && !(values[i] == 0 && cells[i]->text().isEmpty()))
-                out << cells[i]->objectName().toStdString() << " shows other than its slot; ";
+            if (shown[cell] != DigitText(values[cell]) && !(values[cell] == 0 && shown[cell].isEmpty()))
+                out << "cell " << cell << " shows other than its slot; ";
         }
         for (const std::int32_t flag : state.CrossedOut)
             if (flag != 0 && flag != STRUCK)
@@ -82,21 +67,21 @@ protected:
     // struck, its sign, and every cell there to be filled.
     bool problemShown() const
     {
-        const PictureBox* const upper[] = {form.Image1, form.Image2, form.Image3, form.Image4};
-        const PictureBox* const lower[] = {form.Image6, form.Image7, form.Image8, form.Image9};
-        bool shown = form.Image5->isVisible() && form.Edit9->isVisible() && form.Edit14->isVisible();
+        QStringList upper, lower;
         for (std::size_t column = 0; column < 4; ++column) {
-            const bool struck = column < 3 && state.CrossedOut[column] == STRUCK;
-            shown = shown && shows(upper[column], state.TopDigits[column], struck)
-                && shows(lower[column], state.BottomDigits[column], false);
+            upper << pictureOf(state.TopDigits[column], column < 3 && state.CrossedOut[column] == STRUCK);
+            lower << pictureOf(state.BottomDigits[column], false);
         }
-        return shown;
+        return form.Image5->isVisible() && form.Edit9->isVisible() && form.Edit14->isVisible()
+            && files({form.Image1, form.Image2, form.Image3, form.Image4}) == upper.join(u' ')
+            && files({form.Image6, form.Image7, form.Image8, form.Image9}) == lower.join(u' ');
     }
 
-    static bool shows(const PictureBox* picture, std::int32_t slot, bool struck)
+    // The picture of a slot as files() names it.
+    static QString pictureOf(std::int32_t slot, bool struck)
     {
         const QString file = struck ? StruckDigitPictureFile(slot) : DigitPictureFile(slot);
-        return slot < 0 ? !picture->isVisible() : picture->isVisible() && picture->PictureFileName() == file;
+        return slot < 0 ? QStringLiteral("·") : file.section(u'.', 0, 0);
     }
 };
 
@@ -104,7 +89,7 @@ protected:
 // missing; the first broken rule stops the storm and names seed and step.
 TEST_F(RandomGestures, NoGestureBreaksTheWindowsRules)
 {
-    const std::tuple<Random::result_type, const char*, int> storms[] = {
+    const std::tuple<RandomSource::result_type, const char*, int> storms[] = {
         {20240611, "", 3000}, {7, "mascot.bmp", 1500}, {99, "n7.bmp", 1500}};
     for (const auto& [seed, missing, steps] : storms) {
         SCOPED_TRACE(missing);
@@ -113,15 +98,16 @@ TEST_F(RandomGestures, NoGestureBreaksTheWindowsRules)
         if (*missing)
             assets.remove(missing);
         const QString allowedBox = QStringLiteral("ﾌｧｲﾙ %1 は開けません。").arg(missing);
-        Random random(seed);
+        RandomSource random(seed);
         for (int step = 0; step < steps; ++step) {
-            const auto& [kind, send] = gestureKinds[random() % std::size(gestureKinds)];
+            const std::size_t action = random() % std::size(actions);
+            const Qt::MouseButton button = buttons[random() % std::size(buttons)];
             const QPoint point = somewhere(random);
             const ExerciseState before = state;
             QSignalSpy restart(form.Button12, &QPushButton::clicked);
             std::string failure;
             try {
-                send(form.windowHandle(), point, random);
+                QTest::mouseEvent(actions[action], form.windowHandle(), button, {}, point);
                 failure = broken(before, !restart.isEmpty());
             } catch (...) {
                 failure = "an exception escaped a handler";
@@ -129,8 +115,8 @@ TEST_F(RandomGestures, NoGestureBreaksTheWindowsRules)
             for (const auto& [title, text] : boxes)
                 failure += text == allowedBox ? "" : "error box \"" + text.toStdString() + "\"";
             if (!failure.empty()) {
-                ADD_FAILURE() << "seed " << seed << ", step " << step << ", " << kind << " at (" << point.x() << ", "
-                              << point.y() << "): " << failure;
+                ADD_FAILURE() << "seed " << seed << ", step " << step << ", " << actionNames[action] << " at ("
+                              << point.x() << ", " << point.y() << "): " << failure;
                 break;
             }
         }
