@@ -32,7 +32,7 @@ SheetText writeAndReadBack(const Worksheet& sheet)
 // cut, all in order.
 TEST(SheetOnPaper, EveryRuleRowPosedInOrderOnWholePages)
 {
-    const struct { int problems, pages; } sizes[] = {{1, 2}, {12, 2}, {13, 3}, {40, 6}};
+    const struct { int problems, pages; } sizes[] = {{1, 2}, {12, 2}, {13, 3}, {28, 4}, {29, 5}, {40, 6}};
     std::uint32_t seed = 0;
     for (std::int32_t kind = 0; kind < 2; ++kind)
         for (std::int32_t range = 0; range < RANGE_COUNT; ++range)
