@@ -7,11 +7,7 @@
 // Puts the working directory back, however the test leaves its scope.
 class CurrentDirectoryGuard {
 public:
-    CurrentDirectoryGuard() = default;
     ~CurrentDirectoryGuard() { QDir::setCurrent(previous_); }
-
-    CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
-    CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
 
 private:
     QString previous_ = QDir::currentPath();

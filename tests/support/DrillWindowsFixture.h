@@ -15,8 +15,6 @@
 #include <initializer_list>
 #include <ostream>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 class PictureBox;
 class QLineEdit;

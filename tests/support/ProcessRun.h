@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
+#include <QProcess>
 
 // One run of a program to its end, with what it printed.
 struct ProcessRun {
@@ -14,9 +12,25 @@ struct ProcessRun {
 
 // The environment of a shell with no display at all: a program that tried to
 // open a window would fail.
-QProcessEnvironment EnvironmentWithoutDisplay();
+inline QProcessEnvironment EnvironmentWithoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
 
 // Runs `program` in `workingDirectory`; a program that cannot be started, or
 // crashes, gives exit code -1.
-ProcessRun RunProcess(const QString& program, const QStringList& arguments, const QString& workingDirectory,
-                      const QProcessEnvironment& environment = EnvironmentWithoutDisplay());
+inline ProcessRun RunProcess(const QString& program, const QStringList& arguments, const QString& workingDirectory,
+                             const QProcessEnvironment& environment = EnvironmentWithoutDisplay())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingDirectory);
+    process.start(program, arguments);
+    // Packaging compresses the whole tree; nothing here is timed.
+    const bool exited = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;
+    return {exited ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}

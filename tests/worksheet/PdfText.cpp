@@ -1,35 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/worksheet/PdfText.h"
 
-#include <QProcess>
+#include "tests/support/ProcessRun.h"
+
+#include <QDir>
 #include <QRegularExpression>
 
-QStringList PdfPages(const QString& path)
+SheetText ReadSheet(const QString& path)
 {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
-        return {};
-    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    text.remove(QRegularExpression(QStringLiteral("[ \\n]")));
-    QStringList pages = text.split(QLatin1Char('\f'));
-    pages.removeLast();  // after the last page's form feed
-    return pages;
-}
-
-QList<std::pair<int, QString>> ProblemsOnPage(const QString& page)
-{
-    static const QRegularExpression number(QStringLiteral("\\((\\d+)\\)"));
-    QList<QRegularExpressionMatch> numbers;
-    for (QRegularExpressionMatchIterator it = number.globalMatch(page); it.hasNext();)
-        numbers.append(it.next());
-    QList<std::pair<int, QString>> problems;
-    for (qsizetype i = 0; i < numbers.size(); ++i) {
-        const qsizetype end = i + 1 < numbers.size() ? numbers[i + 1].capturedStart() : page.size();
-        problems.append({numbers[i].captured(1).toInt(),
-                         page.mid(numbers[i].capturedEnd(), end - numbers[i].capturedEnd())});
+    static const QRegularExpression problem(QStringLiteral("\\((\\d+)\\)(.*?)(?=\\(\\d+\\)|$)"));
+    const QStringList arguments{QStringLiteral("-raw"), path, QStringLiteral("-")};
+    const QString text = RunProcess(QStringLiteral("pdftotext"), arguments, QDir::tempPath()).out;
+    QStringList pages = QString(text).remove(QRegularExpression(QStringLiteral("[ \\n]"))).split(u'\f');
+    pages.removeLast(); // after the last page's form feed
+    SheetText sheet{pages.size(), {}, {}};
+    for (const QString& page : pages) {
+        auto& problems = page.startsWith(QStringLiteral("こたえ")) ? sheet.worked : sheet.posed;
+        for (QRegularExpressionMatchIterator it = problem.globalMatch(page); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            problems.append({match.captured(1).toInt(), match.captured(2)});
+        }
     }
-    return problems;
+    return sheet;
 }
 
 QString FullWidth(long long number)

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
-// The text of a PDF as pdftotext gives it in the order it was drawn, one
-// entry per page, without any white space.
-QStringList PdfPages(const QString& path);
+#include <utility>
 
-// The problems of one page, each the text after its "(n)" up to the next,
-// keyed by n; the page's header, before the first problem, is left out.
-QList<std::pair<int, QString>> ProblemsOnPage(const QString& page);
+// A worksheet PDF read back with pdftotext in the order it was drawn, without
+// any white space: how many pages it has, and its problems as posed, then as
+// the key works them, each the text after its "(n)" up to the next, keyed by
+// n; a page's header, before its first problem, is left out.
+struct SheetText {
+    qsizetype pageCount = 0;
+    QList<std::pair<int, QString>> posed;
+    QList<std::pair<int, QString>> worked;
+};
+
+SheetText ReadSheet(const QString& path);
 
 // A whole number in full-width digits, as the sheet writes it.
 QString FullWidth(long long number);

@@ -8,17 +8,9 @@
 
 namespace {
 
-// The program as a parent starts it from a terminal with no display at all.
-ProcessRun porominka(const QStringList& arguments, const QString& workingDir,
-                     const QProcessEnvironment& extra = QProcessEnvironment())
-{
-    QProcessEnvironment environment = EnvironmentWithoutDisplay();
-    environment.insert(extra);
-    return RunProcess(QStringLiteral(POROMINKA_PROGRAM), arguments, workingDir, environment);
-}
-
-// Each refusal: status 2, one line naming the option and what it takes, and
-// nothing written.
+// The program runs as a parent starts it from a terminal, with no display at
+// all. Each refusal: status 2, one line naming the option and what it takes,
+// and nothing written.
 TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
 {
     QTemporaryDir directory;
@@ -40,7 +32,7 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
     };
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.arguments.join(' ').toStdString());
-        const ProcessRun run = porominka(refusal.arguments, directory.path());
+        const ProcessRun run = RunProcess(POROMINKA_PROGRAM, refusal.arguments, directory.path());
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.err.startsWith(QStringLiteral("porominka: ") + QString::fromUtf8(refusal.says)))
             << run.err.toStdString();
@@ -55,24 +47,27 @@ TEST(WorksheetCommand, SeedMakesTheSheet)
 {
     QTemporaryDir caller;
     QTemporaryDir elsewhere;
-    QProcessEnvironment fromCaller;
+    QProcessEnvironment fromCaller = EnvironmentWithoutDisplay();
     fromCaller.insert(QStringLiteral("POROMINKA_CALLER_DIR"), caller.path());
     const QStringList settings{"--worksheet", "--range", "1000", "--carry", "mixed", "--operation", "subtract"};
 
-    const ProcessRun unseeded = porominka(QStringList{"a.pdf"} + settings, elsewhere.path(), fromCaller);
+    const auto write = [&](const QStringList& arguments, const QString& directory,
+                           const QProcessEnvironment& environment) {
+        return RunProcess(POROMINKA_PROGRAM, arguments + settings, directory, environment);
+    };
+
+    const ProcessRun unseeded = write({"a.pdf"}, elsewhere.path(), fromCaller);
     ASSERT_EQ(unseeded.exitCode, 0) << unseeded.err.toStdString();
     ASSERT_TRUE(unseeded.out.startsWith(QStringLiteral("seed: "))) << unseeded.out.toStdString();
     const QString seed = unseeded.out.mid(6).trimmed();
-    for (const char* file : {"b.pdf", "c.pdf"})
-        ASSERT_EQ(porominka(QStringList{file, "--seed", seed} + settings, elsewhere.path(), fromCaller).exitCode, 0);
+    ASSERT_EQ(write({"b.pdf", "--seed", seed}, elsewhere.path(), fromCaller).exitCode, 0);
     const QString otherSeed = QString::number(seed.toUInt() ^ 1);
-    ASSERT_EQ(porominka(QStringList{"d.pdf", "--seed", otherSeed} + settings, caller.path()).exitCode, 0);
+    ASSERT_EQ(write({"c.pdf", "--seed", otherSeed}, caller.path(), EnvironmentWithoutDisplay()).exitCode, 0);
 
-    const QStringList first = PdfPages(caller.filePath(QStringLiteral("a.pdf")));
-    ASSERT_EQ(first.size(), 2);
-    EXPECT_EQ(PdfPages(caller.filePath(QStringLiteral("b.pdf"))), first);
-    EXPECT_EQ(PdfPages(caller.filePath(QStringLiteral("c.pdf"))), first);
-    EXPECT_NE(PdfPages(caller.filePath(QStringLiteral("d.pdf"))), first);
+    const SheetText first = ReadSheet(caller.filePath(QStringLiteral("a.pdf")));
+    ASSERT_EQ(first.pageCount, 2);
+    EXPECT_EQ(ReadSheet(caller.filePath(QStringLiteral("b.pdf"))).posed, first.posed);
+    EXPECT_NE(ReadSheet(caller.filePath(QStringLiteral("c.pdf"))).posed, first.posed);
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
