@@ -6,6 +6,7 @@
 #include "widgets/EntryCell.h"
 #include "widgets/PictureBox.h"
 
+#include <QKeySequence>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -20,8 +21,34 @@ const QTest::MouseAction actions[] = {QTest::MouseMove, QTest::MousePress, QTest
 const char* const actionNames[] = {"move", "press", "release", "click", "double click"};
 const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
 
+// Keys a child may press, whatever has the focus: digits, wide digits from
+// an input method, letters, and the keys that move or erase.
+const std::pair<Qt::Key, const char*> keys[] = {
+    {Qt::Key_0, "0"}, {Qt::Key_7, "7"}, {Qt::Key_9, "９"}, {Qt::Key_A, "a"}, {Qt::Key_Tab, "\t"},
+    {Qt::Key_Backspace, ""}, {Qt::Key_Delete, ""}, {Qt::Key_Left, ""}, {Qt::Key_Return, "\r"},
+    {Qt::Key_Space, " "}, {Qt::Key_Escape, ""}};
+
 class RandomGestures : public DrillWindowsFixture {
 protected:
+    // One gesture of the given kind at a point, told in words for a failure.
+    std::string send(std::size_t kind, QPoint point, RandomSource& random)
+    {
+        const std::string where = " at (" + std::to_string(point.x()) + ", " + std::to_string(point.y()) + ")";
+        if (kind < std::size(actions)) {
+            const Qt::MouseButton button = buttons[random() % std::size(buttons)];
+            QTest::mouseEvent(actions[kind], form.windowHandle(), button, {}, point);
+            return actionNames[kind] + where;
+        }
+        if (kind == std::size(actions)) {
+            const QPoint to = somewhere(random);
+            touchDrag(point, to);
+            return "finger" + where + " to (" + std::to_string(to.x()) + ", " + std::to_string(to.y()) + ")";
+        }
+        const auto& [key, text] = keys[random() % std::size(keys)];
+        type(key, QString::fromUtf8(text));
+        return "key " + QKeySequence(key).toString().toStdString();
+    }
+
     // Half the gestures land anywhere, half on the middle of some control,
     // so that the small cells and keys are hit often. "おしまい" is spared.
     QPoint somewhere(RandomSource& random) const
@@ -85,8 +112,9 @@ protected:
     }
 };
 
-// Thousands of seeded gestures, with every picture there and with one
-// missing; the first broken rule stops the storm and names seed and step.
+// Thousands of seeded gestures of mouse, finger and keyboard, with every
+// picture there and with one missing; the first broken rule stops the storm
+// and names seed and step.
 TEST_F(RandomGestures, NoGestureBreaksTheWindowsRules)
 {
     const std::tuple<RandomSource::result_type, const char*, int> storms[] = {
@@ -100,14 +128,14 @@ TEST_F(RandomGestures, NoGestureBreaksTheWindowsRules)
         const QString allowedBox = QStringLiteral("ﾌｧｲﾙ %1 は開けません。").arg(missing);
         RandomSource random(seed);
         for (int step = 0; step < steps; ++step) {
-            const std::size_t action = random() % std::size(actions);
-            const Qt::MouseButton button = buttons[random() % std::size(buttons)];
+            // Mouse actions, a finger, a key: one kind in seven is a finger, one a key.
+            const std::size_t kind = random() % (std::size(actions) + 2);
             const QPoint point = somewhere(random);
             const ExerciseState before = state;
             QSignalSpy restart(form.Button12, &QPushButton::clicked);
-            std::string failure;
+            std::string gesture, failure;
             try {
-                QTest::mouseEvent(actions[action], form.windowHandle(), button, {}, point);
+                gesture = send(kind, point, random);
                 failure = broken(before, !restart.isEmpty());
             } catch (...) {
                 failure = "an exception escaped a handler";
@@ -115,8 +143,7 @@ TEST_F(RandomGestures, NoGestureBreaksTheWindowsRules)
             for (const auto& [title, text] : boxes)
                 failure += text == allowedBox ? "" : "error box \"" + text.toStdString() + "\"";
             if (!failure.empty()) {
-                ADD_FAILURE() << "seed " << seed << ", step " << step << ", " << actionNames[action] << " at ("
-                              << point.x() << ", " << point.y() << "): " << failure;
+                ADD_FAILURE() << "seed " << seed << ", step " << step << ", " << gesture << ": " << failure;
                 break;
             }
         }
