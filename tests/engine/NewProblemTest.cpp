@@ -17,9 +17,12 @@ constexpr int placeValues[] = {1000, 100, 10, 1};
 
 // Whether adding carries, or taking away borrows, anywhere in the lowest
 // `columns` columns, carries and loans followed through.
-constexpr int places[] = {10, 100, 1000};
-bool carries(int u, int l, int columns) { return std::any_of(places, places + columns, [&](int p) { return u % p + l % p >= p; }); }
-bool borrows(int u, int l, int columns) { return std::any_of(places, places + columns, [&](int p) { return u % p < l % p; }); }
+bool moves(bool adding, int u, int l, int columns)
+{
+    return std::any_of(placeValues + 3 - columns, placeValues + 3, [&](int p) {
+        return adding ? u % p + l % p >= p : u % p < l % p;
+    });
+}
 
 // The engine's own test of a pair: both numbers in their intervals, and the
 // pair not thrown back.
@@ -78,12 +81,13 @@ TEST(DrawingRules, KeepWhatTheSettingsPromise)
                 bool posed[3];
                 for (int carry = 0; carry < 3; ++carry)
                     posed[carry] = accepts(DrawingRuleFor(range, carry, OperationForKind(kind)), u, l);
-                const bool moves = adding ? carries(u, l, watched) : borrows(u, l, watched);
+                const bool moving = moves(adding, u, l, watched);
                 const bool withinCap = std::min(u, l) >= lowest
                     && (adding ? u + l <= caps[0][range] : l <= u && u <= caps[1][range]);
+                const bool anyPosed = posed[0] || posed[1] || posed[2];
                 const bool kept = range == 0
                     ? posed[0] == withinCap && posed[1] == withinCap && posed[2] == withinCap
-                    : (withinCap || !(posed[0] || posed[1] || posed[2])) && !(posed[0] && moves) && !(posed[1] && !moves)
+                    : (withinCap || !anyPosed) && !(posed[0] && moving) && !(posed[1] && !moving)
                         && (posed[2] == (posed[0] || posed[1]) || (!adding && range == 1 && u == 20));
                 if (!kept && ++faults <= 5)
                     ADD_FAILURE() << u << (adding ? " + " : " - ") << l << " posed by carry modes 0, 1, 2: "
@@ -99,9 +103,11 @@ TEST(DrawingRules, ClampIndexesOutsideTheItems)
     const int cases[][6] = {  // range, carry and kind given, then the ones used
         {-1, -5, 0, 0, 0, 0}, {9, 7, 1, 4, 2, 1}, {2, -1, 1, 2, 0, 1}, {1, 1, 2, 1, 1, 0}, {4, 0, -1, 4, 0, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(&DrawingRuleFor(c[0], c[1], OperationForKind(c[2])), &DrawingRuleFor(c[3], c[4], OperationForKind(c[5])))
+    for (const auto& c : cases) {
+        const DrawingRule& used = DrawingRuleFor(c[0], c[1], OperationForKind(c[2]));
+        EXPECT_EQ(&used, &DrawingRuleFor(c[3], c[4], OperationForKind(c[5])))
             << "range " << c[0] << " carry " << c[1] << " kind " << c[2];
+    }
 }
 
 // Both numbers are drawn afresh until the pair is accepted, so every accepted
@@ -177,25 +183,28 @@ NotationRow marksOnPaper(Operation operation, int u, int l)
 
 // Every pair that ranges 3 and 4 are checked with (those of the smaller
 // ranges among them), as a sum and as a difference wherever that fits in four
-// digits and is not negative, against the arithmetic. Each is posed over the leftovers of the problem before, left
-// in any phase: posing clears the learner's entries, counts the problem and
-// opens it, and keeps the carried symbol and the first tries.
+// digits and is not negative, against the arithmetic. Each is posed over the
+// leftovers of the problem before, left in any phase: posing clears the
+// learner's entries, counts the problem and opens it, and keeps the carried
+// symbol and the first tries.
 TEST(WorkedAnswer, AgreesWithTheArithmetic)
 {
     ExerciseState state;
     const Phase phases[] = {Phase::Closed, Phase::FirstTry, Phase::Retrying};
     int posed = 0, faults = 0;
     auto check = [&](Operation operation, int u, int l) {
-        std::tie(state.HeldDigit, state.Phase, state.ProblemCount, state.FirstTryCount, state.EnteredMarks,
-                 state.CrossedOut, state.EnteredAnswer) = std::tuple(4, phases[++posed % 3], 12, 7, NotationRow{3, 0, 8},
-                                                                     NotationRow{STRUCK, STRUCK, STRUCK}, DigitRow{1, 2, 3, 4});
+        std::tie(state.HeldDigit, state.Phase, state.ProblemCount, state.FirstTryCount) =
+            std::tuple(4, phases[++posed % 3], 12, 7);
+        std::tie(state.EnteredMarks, state.CrossedOut, state.EnteredAnswer) =
+            std::tuple(NotationRow{3, 0, 8}, NotationRow{STRUCK, STRUCK, STRUCK}, DigitRow{1, 2, 3, 4});
         PoseProblem(state, operation, u, l);
         const int result = operation == Operation::Addition ? u + l : u - l;
-        if (std::tie(state.HeldDigit, state.Operation, state.Phase, state.ProblemCount, state.FirstTryCount,
-                     state.ExpectedMarks, state.EnteredMarks, state.CrossedOut, state.TopDigits, state.BottomDigits,
-                     state.EnteredAnswer, state.ExpectedAnswer)
-                != std::tuple(4, operation, Phase::FirstTry, 13, 7, marksOnPaper(operation, u, l), NotationRow{BLANK, BLANK, BLANK},
-                              NotationRow{}, onPaper(u), onPaper(l), DigitRow{}, onPaper(result))
+        const auto opened = std::tie(state.HeldDigit, state.Operation, state.Phase, state.ProblemCount,
+                                     state.FirstTryCount, state.EnteredMarks, state.CrossedOut, state.EnteredAnswer);
+        const auto worked = std::tie(state.ExpectedMarks, state.TopDigits, state.BottomDigits, state.ExpectedAnswer);
+        const NotationRow cleared{BLANK, BLANK, BLANK};
+        if ((opened != std::tuple(4, operation, Phase::FirstTry, 13, 7, cleared, NotationRow{}, DigitRow{})
+             || worked != std::tuple(marksOnPaper(operation, u, l), onPaper(u), onPaper(l), onPaper(result)))
             && ++faults <= 5)
             ADD_FAILURE() << u << (operation == Operation::Addition ? " + " : " - ") << l << " worked wrong";
     };
