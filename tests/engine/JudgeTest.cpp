@@ -63,22 +63,11 @@ TEST(JudgeEntries, JudgesAnswerAndNotationApart)
     }
 }
 
-// Only the answer moves the phase; only a right answer at the first try
-// counts. The score is first tries per hundred problems, cut, and 0 while
-// no problem is counted.
-TEST(RecordJudgement, MovesThePhaseAndCountsFirstTriesIntoTheScore)
+// The score is first tries per hundred problems; with no problem counted
+// yet it is 0. How each judgement moves the phase and the counters, and the
+// score being cut, is followed through a whole run in the practice-run tests.
+TEST(Score, IsZeroBeforeAnyProblemIsCounted)
 {
-    const std::tuple<Phase, bool, Phase, int> steps[] = {  // phase, answer right, then phase and score of 2 in 3
-        {Phase::FirstTry, false, Phase::Retrying, 66}, {Phase::Retrying, false, Phase::Retrying, 66},
-        {Phase::FirstTry, true, Phase::Closed, 100},   {Phase::Retrying, true, Phase::Closed, 66},
-    };
-    for (const auto& [phaseBefore, answerRight, phaseAfter, score] : steps) {
-        ExerciseState state;
-        std::tie(state.Phase, state.ProblemCount, state.FirstTryCount) = std::tuple(phaseBefore, 3, 2);
-        RecordJudgement(state, answerRight);
-        EXPECT_EQ(std::tuple(state.Phase, state.ProblemCount, Score(state)), std::tuple(phaseAfter, 3, score))
-            << "phase " << static_cast<int>(phaseBefore) << (answerRight ? ", right" : ", wrong");
-    }
     EXPECT_EQ(Score(ExerciseState{}), 0);
 }
 
