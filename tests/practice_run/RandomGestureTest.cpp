@@ -55,8 +55,9 @@ protected:
     {
         const QList<QWidget*> controls = form.findChildren<QWidget*>();
         while (true) {
-            const QPoint point = random() % 2 ? at(controls[qsizetype(random() % controls.size())])
-                                              : QPoint(int(random() % unsigned(form.width())), int(random() % unsigned(form.height())));
+            const QPoint point = random() % 2
+                ? at(controls[qsizetype(random() % controls.size())])
+                : QPoint(int(random() % unsigned(form.width())), int(random() % unsigned(form.height())));
             if (form.childAt(point) != form.Button13)
                 return point;
         }
