@@ -28,7 +28,7 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         {{"-v", "--check"}, Mode::Version, {version}},
         {{"--loud"}, Mode::UsageError, {"知らないオプションです: --loud", "unknown option: --loud", usage}},
         {{"--mute", "-x"}, Mode::UsageError, {"unknown option: -x", usage}},
-        {{"sums.txt"}, Mode::UsageError, {"よけいな引数です: sums.txt", "unexpected argument: sums.txt", usage}},
+        {{"sums.txt"}, Mode::UsageError, {"よけいな引数です: sums.txt", "unexpected argument: sums.txt"}},
         {{"--", "--mute"}, Mode::UsageError, {"unexpected argument: --mute"}},
         {{"--mute=yes"}, Mode::UsageError, {"bad option", usage}},
         {{"--help", "--bogus"}, Mode::UsageError, {"unknown option: --bogus"}},
@@ -54,11 +54,14 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
 
 using StartedDrill = DrillWindowsFixture;
 
-// A right answer, then a wrong one whose sound file is missing, so that an
-// unmuted run falls back to the beep: muted, not one sound is asked for. The
-// unmuted run comes last, so that later tests hear their sounds.
-TEST_F(StartedDrill, MuteSilencesEveryJudgement)
+// The caption shows the major and minor parts of the version written once,
+// in the build. A right answer, then a wrong one whose sound file is missing,
+// so that an unmuted run falls back to the beep: muted, not one sound is
+// asked for. The unmuted run comes last, so that later tests hear their sounds.
+TEST_F(StartedDrill, ShowsTheBuildVersionAndMuteSilencesEveryJudgement)
 {
+    EXPECT_EQ(form.windowTitle(),
+              QStringLiteral("ぽろみんか　Ver.%1.%2").arg(PROJECT_VERSION_MAJOR).arg(PROJECT_VERSION_MINOR));
     const std::pair<QStringList, decltype(sounds)> rows[] = {
         {{"porominka", "--mute"}, {}},
         {{"porominka"}, {{"maru1.wav", true}, {"batu1.wav", false}}},
@@ -75,14 +78,6 @@ TEST_F(StartedDrill, MuteSilencesEveryJudgement)
         }
         EXPECT_EQ(sounds, heard);
     }
-}
-
-// The version is written once, in the build; the caption shows its major
-// and minor parts.
-TEST_F(StartedDrill, CaptionShowsTheBuildVersion)
-{
-    EXPECT_EQ(form.windowTitle(),
-              QStringLiteral("ぽろみんか　Ver.%1.%2").arg(PROJECT_VERSION_MAJOR).arg(PROJECT_VERSION_MINOR));
 }
 
 } // namespace
