@@ -45,17 +45,14 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
 // named relative to where the caller was lands there.
 TEST(WorksheetCommand, SeedMakesTheSheet)
 {
-    QTemporaryDir caller;
-    QTemporaryDir elsewhere;
+    const QTemporaryDir caller, elsewhere;
     QProcessEnvironment fromCaller = EnvironmentWithoutDisplay();
     fromCaller.insert(QStringLiteral("POROMINKA_CALLER_DIR"), caller.path());
     const QStringList settings{"--worksheet", "--range", "1000", "--carry", "mixed", "--operation", "subtract"};
-
     const auto write = [&](const QStringList& arguments, const QString& directory,
                            const QProcessEnvironment& environment) {
         return RunProcess(POROMINKA_PROGRAM, arguments + settings, directory, environment);
     };
-
     const ProcessRun unseeded = write({"a.pdf"}, elsewhere.path(), fromCaller);
     ASSERT_EQ(unseeded.exitCode, 0) << unseeded.err.toStdString();
     ASSERT_TRUE(unseeded.out.startsWith(QStringLiteral("seed: "))) << unseeded.out.toStdString();
