@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -86,11 +87,13 @@ protected:
         return sheet;
     }
 
-    // What holds after any gesture, besides the rules the random gestures
-    // check: only "２" keeps the heavier frame of the default key and no menu
-    // is open.
+    // What holds after any gesture: as many upper digits show struck as are
+    // struck, only "２" keeps the heavier frame of the default key and no
+    // menu is open.
     void expectConsistent() const
     {
+        EXPECT_EQ(files({form.Image1, form.Image2, form.Image3}).count(u'b'),
+                  std::ranges::count(state.CrossedOut, STRUCK));
         for (const KeypadKey* key : form.findChildren<KeypadKey*>())
             EXPECT_EQ(key->isDefault(), key == form.Button2) << key->objectName().toStdString();
         for (const QWidget* window : QApplication::topLevelWidgets())
