@@ -11,11 +11,12 @@
 
 namespace {
 
+const QString id = QStringLiteral(POROMINKA_APP_ID);
+
 // Every file an installation under the prefix holds, as its permissions and
 // its path from the staging directory ("-rwxr-xr-x usr/bin/porominka"), sorted.
 QStringList expectedFiles(const QString& prefix)
 {
-    const QString id = QStringLiteral(POROMINKA_APP_ID);
     QStringList files{"libexec/porominka/libdrill_audio.so", "share/applications/" + id + ".desktop",
                       "share/metainfo/" + id + ".metainfo.xml", "share/icons/hicolor/scalable/apps/" + id + ".svg",
                       "share/man/man1/porominka.1.gz", "share/doc/porominka/copyright"};
@@ -32,15 +33,6 @@ QStringList expectedFiles(const QString& prefix)
     return files;
 }
 
-// The same for what is under a directory, found with find(1).
-QStringList filesUnder(const QString& directory)
-{
-    QStringList files = RunProcess(QStringLiteral("find"), {".", "!", "-type", "d", "-printf", "%M %P\\n"}, directory)
-                            .out.split(u'\n', Qt::SkipEmptyParts);
-    files.sort();
-    return files;
-}
-
 // Installed by `cmake --install` under any prefix into a scratch staging
 // directory (DESTDIR), as a packager installs it, the tree holds exactly the
 // program and its files and passes each checker the distributions run on it.
@@ -49,7 +41,6 @@ QStringList filesUnder(const QString& directory)
 // started from and handing on every argument as it was given.
 TEST(InstalledTree, HoldsThePromisedFilesAndCommandUnderAnyPrefix)
 {
-    const QString id = QStringLiteral(POROMINKA_APP_ID);
     for (const QString prefix : {"/usr", "/opt/porominka"}) {
         SCOPED_TRACE(prefix.toStdString());
         const QTemporaryDir staging;
@@ -58,7 +49,10 @@ TEST(InstalledTree, HoldsThePromisedFilesAndCommandUnderAnyPrefix)
         const ProcessRun install =
             RunProcess(CMAKE_PROGRAM, {"--install", BUILD_DIR, "--prefix", prefix}, staging.path(), environment);
         ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
-        EXPECT_EQ(filesUnder(staging.path()), expectedFiles(prefix));
+        const QStringList everyFile{".", "!", "-type", "d", "-printf", "%M %P\\n"};
+        QStringList files = RunProcess("find", everyFile, staging.path()).out.split(u'\n', Qt::SkipEmptyParts);
+        files.sort();
+        EXPECT_EQ(files, expectedFiles(prefix));
         const QString tree = staging.path() + prefix + u'/';
         const std::pair<QString, QStringList> checkers[] = {
             {DESKTOP_FILE_VALIDATE, {tree + "share/applications/" + id + ".desktop"}},
