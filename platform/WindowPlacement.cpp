@@ -13,19 +13,10 @@ bool isFramed(const QWidget* window)
     return window->frameGeometry() != window->geometry();
 }
 
-// A window that may not be resized by hand stays so, at its new size.
-void setClientSize(QWidget* window, const QSize& client)
-{
-    if (window->minimumSize() == window->maximumSize())
-        window->setFixedSize(client);
-    else
-        window->resize(client);
-}
-
 void fitFrame(QWidget* window, const QRect& outer)
 {
     const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
-    setClientSize(window, outer.size() - frameExtra);
+    window->resize(outer.size() - frameExtra);
     window->move(outer.topLeft()); // a window's pos is its frame's
 }
 
@@ -65,7 +56,7 @@ void PlaceWindowByOuterGeometry(QWidget* window, const QRect& outer)
         fitFrame(window, outer);
         return;
     }
-    setClientSize(window, outer.size());
+    window->resize(outer.size());
     window->move(outer.topLeft());
     window->installEventFilter(new FrameFitter(window, outer));
 }

@@ -79,7 +79,6 @@ TEST(WindowPlacement, OuterRectangleEndsWhereAsked)
 {
     const std::pair<const char*, std::function<void(QWidget&)>> cases[] = {
         {"resizable", [](QWidget&) {}},
-        {"fixed size", [](QWidget& w) { w.setFixedSize(300, 200); }},
         {"shown before", [](QWidget& w) { w.show(); (void)QTest::qWaitForWindowExposed(&w); }}};
     const QRect outer(33, 15, 645, 352);
     for (const auto& [label, prepare] : cases) {
