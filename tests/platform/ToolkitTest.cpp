@@ -3,9 +3,8 @@
 #include "platform/ApplicationTitle.h"
 #include "platform/EventGuard.h"
 #include "platform/HelpViewer.h"
-#include "platform/ScreenCursor.h"
 #include "platform/WindowPlacement.h"
-#include "tests/support/RecordedErrorBoxes.h"
+#include "tests/support/Recorded.h"
 #include "tests/support/ScratchAssetDirectory.h"
 #include "widgets/PictureBox.h"
 
@@ -41,18 +40,6 @@ TEST(RunGuarded, ShowsOneErrorBoxAndSkipsTheRestOfTheBody)
         EXPECT_EQ(finished, c.boxes.empty());
         EXPECT_EQ(boxes, c.boxes);
     }
-}
-
-// While a symbol is carried the drag pointer replaces every widget's own;
-// however often it is set, one default takes it away again.
-TEST(ScreenCursor, HoldsAtMostOneOverrideLevel)
-{
-    SetScreenCursor(crDrag);
-    SetScreenCursor(crDrag);
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
-    SetScreenCursor(crDefault);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 // A link within the help file scrolls down to its anchor; asked for again,

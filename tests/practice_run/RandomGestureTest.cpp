@@ -81,8 +81,11 @@ protected:
         for (const std::int32_t flag : state.CrossedOut)
             if (flag != 0 && flag != STRUCK)
                 out << "a strike flag out of range; ";
+        // The drag pointer is up exactly while a symbol is held, at one
+        // override level however often it was set.
+        const QCursor* pointer = QGuiApplication::overrideCursor();
         if ((state.HeldDigit != NO_HELD) != (ScreenCursor() == crDrag)
-            || (ScreenCursor() == crDrag) != (QGuiApplication::overrideCursor() != nullptr))
+            || (ScreenCursor() == crDrag) != (pointer && pointer->shape() == Qt::DragMoveCursor))
             out << "held symbol and pointer disagree; ";
         if (!restarted && (state.ProblemCount < before.ProblemCount || state.FirstTryCount < before.FirstTryCount))
             out << "a counter went down; ";

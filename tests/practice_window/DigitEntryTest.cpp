@@ -181,34 +181,6 @@ TEST_F(DigitEntry, EachGestureLeavesItsSheet)
     }
 }
 
-// Each problem comes onto a worked sheet (a struck hundreds digit, entries,
-// both messages) and shows only its own digits on empty cells.
-TEST_F(DigitEntry, ANewProblemShowsOnlyItsDigitsOnACleanSheet)
-{
-    // The upper number, the sign, the lower number and the result picture.
-    const std::tuple<Operation, std::int32_t, std::int32_t, const char*> problems[] = {
-        {Operation::Addition, 3, 4, "· · · n3 plus · · · n4 mascot"},
-        {Operation::Addition, 47, 8, "· · n4 n7 plus · · · n8 mascot"},
-        {Operation::Subtraction, 1000, 1, "n1 n0 n0 n0 minus · · · n1 mascot"},
-        {Operation::Addition, 2905, 3040, "n2 n9 n0 n5 plus n3 n0 n4 n0 mascot"},
-    };
-    for (const auto& [operation, upper, lower, pictures] : problems) {
-        SCOPED_TRACE(upper);
-        pose(Operation::Subtraction, 9876, 1234);
-        play("drag Button11 Image2, click Edit9, click Edit14, click Edit14, click SpeedButton1");
-        ASSERT_EQ(files({form.Image2}), "b8");
-        ASSERT_EQ(texts({form.Edit8, form.Edit13}), "こたえがちがうよ。上のなおしかたがちがうよ。");
-        pose(operation, upper, lower);
-        EXPECT_EQ(files({form.Image1, form.Image2, form.Image3, form.Image4, form.Image5, form.Image6, form.Image7,
-                         form.Image8, form.Image9, form.Image10}),
-                  pictures);
-        EXPECT_EQ(texts({form.Edit8, form.Edit13, form.Edit9, form.Edit10, form.Edit11, form.Edit12, form.Edit14,
-                         form.Edit15, form.Edit16}),
-                  "");
-    }
-    EXPECT_TRUE(boxes.empty());
-}
-
 // Picked up by a click and moved there, or carried there by a finger and
 // lifted, a symbol is let go over the bare problem and keypad panels and the
 // window, and where no cell or digit is shown: before the first problem, and

@@ -5,8 +5,7 @@
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "practice_window/TForm1.h"
-#include "tests/support/RecordedErrorBoxes.h"
-#include "tests/support/RecordedSounds.h"
+#include "tests/support/Recorded.h"
 #include "tests/support/ScratchAssetDirectory.h"
 
 #include <QTest>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tests/support/CurrentDirectoryGuard.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,6 +22,8 @@ public:
                 QFile::copy(assets.filePath(name), dir_.filePath(name));
         QDir::setCurrent(dir_.path());
     }
+    // The old directory is current again before this one is removed.
+    ~ScratchAssetDirectory() { QDir::setCurrent(previous_); }
 
     QString path() const { return dir_.path(); }
     // Removes one asset from the scratch directory after it was set up.
@@ -38,9 +38,7 @@ public:
     }
 
 private:
+    QString previous_ = QDir::currentPath();
     // Not copyable, as the directory is not.
     QTemporaryDir dir_;
-    // Declared after the directory, so the old one is current again before
-    // this one is removed.
-    CurrentDirectoryGuard previous_;
 };

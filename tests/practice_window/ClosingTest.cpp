@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/DrillWindowsFixture.h"
 
-#include "engine/WorkedAnswer.h"
 #include "widgets/SpeedButton.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -13,19 +11,6 @@
 namespace {
 
 using PracticeWindow = DrillWindowsFixture;
-
-// The window reads its working directory and puts the exercise state to its
-// start values.
-TEST_F(PracticeWindow, KeepsTheWorkingDirectoryAndStartsAfresh)
-{
-    PoseProblem(state, Operation::Subtraction, 305, 8);
-    state.HeldDigit = 4;
-    state.FirstTryCount = 1;
-    const TForm1 another(state, random);
-    ExerciseState fresh;
-    fresh.ProgramDir = (QDir::currentPath() + "/").toStdString();
-    EXPECT_EQ(StateFields(state), StateFields(fresh));
-}
 
 // Closing the practice window ends the program even with "おてほん" and the
 // help window up.
