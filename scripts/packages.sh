@@ -8,3 +8,6 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev qt6-svg-dev desktop-file-utils apps
                poppler-utils)
 # Only where the program is looked at on a private display.
 SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick openbox)
+# The browser tests: real browsers from Debian, never downloaded ones, and
+# WebKit on a private X display.
+WEB_TEST_PACKAGES=(nodejs npm chromium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb)

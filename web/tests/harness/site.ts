@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The built site served as a static host serves it, on a port of its own on
+// this machine only. Every request is recorded, so a test can tell what a
+// first visit fetched and that nothing came from elsewhere; the server can be
+// cut off to take the network away from a page already loaded.
+import { createServer, type Server } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize, sep } from 'node:path';
+import type { Socket } from 'node:net';
+
+const contentTypes: Record<string, string> = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+  '.bmp': 'image/bmp',
+  '.svg': 'image/svg+xml',
+  '.ico': 'image/x-icon',
+  '.wav': 'audio/wav',
+  '.woff2': 'font/woff2',
+  '.hlp': 'text/html; charset=utf-8',
+};
+
+export interface Site {
+  readonly origin: string;
+  /** Paths asked for, in order, query strings kept. */
+  readonly requests: string[];
+  /** Answers every later request for this path with 404 or with these bytes. */
+  replace(path: string, body: Buffer | null): void;
+  /** Closes the server and every open connection: the network is gone. */
+  close(): Promise<void>;
+}
+
+export async function serveSite(root: string): Promise<Site> {
+  const requests: string[] = [];
+  const replaced = new Map<string, Buffer | null>();
+  const sockets = new Set<Socket>();
+  const server: Server = createServer(async (request, response) => {
+    const url = new URL(request.url ?? '/', 'http://site');
+    requests.push(url.pathname + url.search);
+    const path = url.pathname.endsWith('/') ? url.pathname + 'index.html' : url.pathname;
+    const file = normalize(join(root, decodeURIComponent(path)));
+    let body: Buffer | null | undefined = replaced.get(path);
+    if (body === undefined && file.startsWith(root + sep))
+      body = await readFile(file).catch(() => null);
+    if (!body) {
+      response.writeHead(404, { 'content-type': 'text/plain' }).end('not found');
+      return;
+    }
+    response.writeHead(200, {
+      'content-type': contentTypes[extname(file)] ?? 'application/octet-stream',
+      'content-length': body.length,
+      'cache-control': 'no-cache',
+    }).end(body);
+  });
+  server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => sockets.delete(socket));
+  });
+  await new Promise<void>((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const address = server.address();
+  if (!address || typeof address === 'string') throw new Error('the site server has no port');
+  return {
+    origin: `http://127.0.0.1:${address.port}`,
+    requests,
+    replace: (path, body) => replaced.set(path, body),
+    close: () =>
+      new Promise<void>((resolve) => {
+        for (const socket of sockets) socket.destroy();
+        server.close(() => resolve());
+      }),
+  };
+}

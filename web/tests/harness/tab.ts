@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One page of one browser engine, driven the way a child's hand drives it:
+// pointer steps at places in the viewport, keys, and what the page shows read
+// back through script. Chromium and WebKit each implement it.
+export type Engine = 'chromium' | 'webkit';
+export type Device = 'mouse' | 'touch';
+export type Button = 'left' | 'middle' | 'right';
+
+export interface PointerStep {
+  device: Device;
+  action: 'down' | 'move' | 'up';
+  x: number;
+  y: number;
+  button?: Button;
+  /** The press's place in a run of quick clicks: 2 for a double click's second. */
+  clicks?: number;
+}
+
+export interface Viewport {
+  width: number;
+  height: number;
+}
+
+export interface Tab {
+  readonly engine: Engine;
+  /** Resizes the viewport, loads the address and waits for the first drawn view. */
+  open(url: string, viewport: Viewport): Promise<void>;
+  /** Evaluates a script expression in the page; a promise is awaited. */
+  evaluate<T>(expression: string): Promise<T>;
+  /** Plays the steps in order, as one gesture. */
+  point(steps: readonly PointerStep[]): Promise<void>;
+  /** Presses and releases one key, named as KeyboardEvent.key names it. */
+  key(name: string): Promise<void>;
+  /** The viewport as a PNG. */
+  screenshot(): Promise<Buffer>;
+  close(): Promise<void>;
+}
+
+/** Resolves once the page has drawn its first view; rejects if it never does. */
+export const READY = 'window.porominkaReady.then(() => true)';

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// WebKit, the engine of the iPad's Safari: the MiniBrowser of Debian's
+// WebKitGTK, driven by WebKitWebDriver on a private X display. The WebDriver
+// client is the few commands the tests need, sent with fetch.
+import { spawn, type ChildProcess } from 'node:child_process';
+import { createServer } from 'node:net';
+import { setTimeout as sleep } from 'node:timers/promises';
+import type { Button, PointerStep, Tab, Viewport } from './tab.js';
+import { READY } from './tab.js';
+
+export const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+const WEBDRIVER = '/usr/bin/WebKitWebDriver';
+
+// WebDriver's numbering of the mouse buttons and its codes of named keys.
+const buttons: Record<Button, number> = { left: 0, middle: 1, right: 2 };
+const keys: Record<string, string> = { Backspace: '\uE003', Delete: '\uE017', Tab: '\uE004', Enter: '\uE007' };
+
+async function freePort(): Promise<number> {
+  const server = createServer();
+  await new Promise<void>((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const address = server.address();
+  await new Promise<void>((resolve) => server.close(() => resolve()));
+  if (!address || typeof address === 'string') throw new Error('no free port');
+  return address.port;
+}
+
+// Starts an X server on the first free display and answers with its name.
+function startDisplay(): Promise<{ process: ChildProcess; display: string }> {
+  const child = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1600x1200x24', '-nolisten', 'tcp'], {
+    stdio: ['ignore', 'ignore', 'ignore', 'pipe'],
+  });
+  return new Promise((resolve, reject) => {
+    child.once('error', reject);
+    child.once('exit', (code) => reject(new Error(`Xvfb exited with ${code}`)));
+    child.stdio[3]!.once('data', (data: Buffer) =>
+      resolve({ process: child, display: ':' + data.toString().trim() }));
+  });
+}
+
+/** Xvfb and the WebDriver server, started together and stopped together. */
+export class WebKit {
+  private constructor(
+    private readonly display: ChildProcess,
+    private readonly driver: ChildProcess,
+    readonly endpoint: string,
+  ) {}
+
+  static async launch(): Promise<WebKit> {
+    const { process: display, display: name } = await startDisplay();
+    const port = await freePort();
+    const driver = spawn(WEBDRIVER, [`--port=${port}`], {
+      env: { ...process.env, DISPLAY: name },
+      stdio: 'ignore',
+    });
+    const endpoint = `http://127.0.0.1:${port}`;
+    for (let attempt = 0; ; ++attempt) {
+      const ready = await fetch(`${endpoint}/status`).then((r) => r.ok, () => false);
+      if (ready) break;
+      if (attempt === 100) {
+        driver.kill();
+        display.kill();
+        throw new Error('WebKitWebDriver did not start');
+      }
+      await sleep(100);
+    }
+    return new WebKit(display, driver, endpoint);
+  }
+
+  async close(): Promise<void> {
+    for (const child of [this.driver, this.display]) {
+      const gone = new Promise((resolve) => child.once('exit', resolve));
+      child.kill();
+      await gone;
+    }
+  }
+}
+
+export class WebKitTab implements Tab {
+  readonly engine = 'webkit';
+
+  private constructor(private readonly session: string) {}
+
+  static async open(webkit: WebKit): Promise<WebKitTab> {
+    const created = await command<{ sessionId: string }>(`${webkit.endpoint}/session`, 'POST', {
+      capabilities: {
+        alwaysMatch: {
+          browserName: 'MiniBrowser',
+          'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] },
+        },
+      },
+    });
+    return new WebKitTab(`${webkit.endpoint}/session/${created.sessionId}`);
+  }
+
+  private send<T>(path: string, method: 'GET' | 'POST' | 'DELETE', body?: unknown): Promise<T> {
+    return command<T>(this.session + path, method, body);
+  }
+
+  async open(url: string, viewport: Viewport): Promise<void> {
+    // The window rectangle counts the browser's own frame and bars: size it,
+    // see what the page got, and add the difference.
+    // The window manager may take a moment; the page is loaded only once the
+    // viewport has its size, so nothing is measured before a late resize.
+    await this.send('/window/rect', 'POST', viewport);
+    const inner = await this.viewport();
+    await this.send('/window/rect', 'POST', {
+      width: 2 * viewport.width - inner.width,
+      height: 2 * viewport.height - inner.height,
+    });
+    for (let attempt = 0; ; ++attempt) {
+      const now = await this.viewport();
+      if (now.width === viewport.width && now.height === viewport.height) break;
+      if (attempt === 50) throw new Error(`the viewport stays ${now.width}×${now.height}`);
+      await sleep(100);
+    }
+    await this.send('/url', 'POST', { url });
+    await this.evaluate(READY);
+  }
+
+  private viewport(): Promise<Viewport> {
+    return this.evaluate<Viewport>('({ width: innerWidth, height: innerHeight })');
+  }
+
+  evaluate<T>(expression: string): Promise<T> {
+    return this.send<T>('/execute/sync', 'POST', { script: `return (${expression});`, args: [] });
+  }
+
+  async point(steps: readonly PointerStep[]): Promise<void> {
+    const actions = [];
+    for (const { device, action, x, y, button = 'left' } of steps) {
+      const id = device;
+      const move = { type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport', duration: 0 };
+      const pointer = action === 'move' ? [move] : [move, { type: action === 'down' ? 'pointerDown' : 'pointerUp', button: buttons[button] }];
+      for (const step of pointer)
+        actions.push({ type: 'pointer', id, parameters: { pointerType: device }, actions: [step] });
+    }
+    // One source per action keeps their order; each is sent on its own.
+    for (const source of actions) await this.send('/actions', 'POST', { actions: [source] });
+  }
+
+  async key(name: string): Promise<void> {
+    const value = keys[name] ?? name;
+    await this.send('/actions', 'POST', {
+      actions: [{ type: 'key', id: 'keyboard', actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] }],
+    });
+  }
+
+  async screenshot(): Promise<Buffer> {
+    return Buffer.from(await this.send<string>('/screenshot', 'GET'), 'base64');
+  }
+
+  async close(): Promise<void> {
+    await this.send('', 'DELETE');
+  }
+}
+
+async function command<T>(url: string, method: string, body?: unknown): Promise<T> {
+  const response = await fetch(url, {
+    method,
+    headers: { 'content-type': 'application/json' },
+    body: body === undefined ? undefined : JSON.stringify(body),
+  });
+  const answer = (await response.json()) as { value: T & { error?: string; message?: string } };
+  if (!response.ok) throw new Error(`WebDriver ${method} ${url}: ${answer.value.error}: ${answer.value.message}`);
+  return answer.value;
+}
