@@ -7,7 +7,8 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
-import { ROOT, inEngines } from './harness/fixture.js';
+import { ROOT, SITE, inEngines } from './harness/fixture.js';
+import { serveSite } from './harness/site.js';
 import { play, shows } from './harness/drill.js';
 
 const refused = 'ヘルプファイル zumirano.hlp は よめません。';
@@ -26,15 +27,18 @@ const pages: [string, string | Buffer, string][] = [
 inEngines(['chromium', 'webkit'], (_engine, fixture) => {
   for (const [what, page, expected] of pages) {
     test(what, { timeout: 60_000 }, async () => {
-      fixture.site.replace('/assets/zumirano.hlp', Buffer.from(page));
-      const tab = await fixture.tab();
-      await tab.open(`${fixture.site.origin}/?seed=2&mute=1`, { width: 1024, height: 768 });
+      // An origin of its own: no service worker holds an earlier help file.
+      const site = await serveSite(SITE);
+      site.replace('/assets/zumirano.hlp', Buffer.from(page));
+      const { tab } = fixture;
+      await tab.open(`${site.origin}/?seed=2&mute=1`, { width: 1024, height: 768 });
       await play(tab, 'click SpeedButton2');
       await tab.evaluate("new Promise((shown) => { const wait = () => document.getElementById('HelpViewer')?.checkVisibility() ? shown(true) : setTimeout(wait, 50); wait(); })");
       const [text] = await shows(tab, ['HelpViewer']);
       assert.ok(text.includes(expected), `the viewer shows: ${text.slice(0, 200)}`);
       const depth = await tab.evaluate<number>("Math.max(0, ...[...document.querySelectorAll('#HelpViewer *')].map((e) => { let d = 0; for (let n = e; n && n.id !== 'HelpViewer'; n = n.parentElement) ++d; return d; }))");
       assert.ok(depth < 40, `the viewer nests ${depth} deep`);
+      await site.close();
     });
   }
 });

@@ -11,7 +11,7 @@ const verdicts = ['せいかい！', 'こたえがちがうよ。', ''];
 
 inEngines(['chromium', 'webkit'], (_engine, fixture) => {
   test('a problem is played after the network is cut', async () => {
-    const tab = await fixture.tab();
+    const { tab } = fixture;
     const address = `${fixture.site.origin}/?seed=11&mute=1`;
     const viewport = { width: 1024, height: 768 };
     await tab.open(address, viewport);

@@ -5,6 +5,7 @@
 // The script language is the native replayer's (tests/session_replay).
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import { SITE } from './harness/fixture.js';
@@ -130,7 +131,7 @@ test('random event scripts give the same views in the native and the WebAssembly
   const nativeHashes = native.stdout.trim().split('\n');
 
   const { default: createCore } = await import(pathToFileURL(`${SITE}/core.mjs`).href);
-  const core = (await createCore()) as Core;
+  const core = (await createCore({ wasmBinary: readFileSync(`${SITE}/core.wasm`) })) as Core;
   const wasmHashes = all.map((script) => replay(core, script));
 
   assert.equal(nativeHashes.length, all.length);

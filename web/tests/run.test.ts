@@ -44,7 +44,7 @@ async function face(tab: Tab): Promise<string> {
 
 inEngines(['chromium', 'webkit'], (_engine, fixture) => {
   test('a practice run from the settings to a restart', async () => {
-    const tab = await fixture.tab();
+    const { tab } = fixture;
     await tab.open(`${fixture.site.origin}/?seed=21&mute=1`, { width: 1024, height: 768 });
     // Each step: what is done, given the answer of the problem on show, and
     // the face it leaves.

@@ -57,6 +57,24 @@ const verbs: Record<string, (points: Point[]) => PointerStep[]> = {
   swipe: ([from, to]) => [at('touch', 'down', from), at('touch', 'move', to), at('touch', 'up', to)],
 };
 
+/**
+ * Waits until the page has drawn what the last gesture asked for: the page
+ * reads pictures before it draws a view, so a view lands a moment after the
+ * gesture. Quiet means no change to the page for a while, every picture on
+ * it decoded, and two frames painted since.
+ */
+export function settle(tab: Tab): Promise<unknown> {
+  return tab.evaluate(`new Promise((settled) => {
+    let quiet;
+    const wait = () => { clearTimeout(quiet); quiet = setTimeout(check, 150); };
+    const painted = () => requestAnimationFrame(() => requestAnimationFrame(() => settled(true)));
+    const check = () => [...document.images].every((image) => image.complete) ? (observer.disconnect(), painted()) : wait();
+    const observer = new MutationObserver(wait);
+    observer.observe(document.body, { subtree: true, childList: true, attributes: true, characterData: true });
+    wait();
+  })`);
+}
+
 /** Plays gestures separated by commas; `key K` types a key into whatever has the focus. */
 export async function play(tab: Tab, gestures: string): Promise<void> {
   for (const gesture of gestures.split(',').map((words) => words.trim().split(/\s+/))) {
@@ -73,6 +91,7 @@ export async function play(tab: Tab, gestures: string): Promise<void> {
     for (const name of names) points.push(await spot(tab, name));
     await tab.point(steps(points));
   }
+  await settle(tab);
 }
 
 /** The texts the named controls show, as a reader sees them. */

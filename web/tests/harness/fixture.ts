@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every browser test file starts from: the built site served, and the
-// engines it runs in started once for the file and stopped after it.
+// What every browser test file starts from: the built site served, and one
+// page of each engine it runs in, opened once for the file and closed after
+// it. Each test loads the page afresh; a test that needs storage of its own
+// (no service worker, nothing cached) serves the site on an origin of its own.
 import { after, before, describe } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import type { Browser } from 'puppeteer-core';
@@ -15,8 +17,7 @@ export const SITE = ROOT + 'build/web/site';
 
 export interface Fixture {
   site: Site;
-  /** A fresh page of the engine, its own storage, nothing cached; the one before is closed. */
-  tab(): Promise<Tab>;
+  tab: Tab;
 }
 
 /** Runs the body once per engine named, each inside its own describe(). */
@@ -25,25 +26,22 @@ export function inEngines(engines: readonly Engine[], body: (engine: Engine, fix
     describe(engine, () => {
       let chromium: Browser | undefined;
       let webkit: WebKit | undefined;
-      let open: Tab | undefined;
-      const fixture = {
-        site: undefined as unknown as Site,
-        async tab(): Promise<Tab> {
-          await open?.close();
-          open = chromium ? await ChromiumTab.open(chromium) : await WebKitTab.open(webkit!);
-          return open;
-        },
-      };
+      const fixture = {} as Fixture;
       before(async () => {
         fixture.site = await serveSite(SITE);
-        if (engine === 'chromium') chromium = await launchChromium();
-        else webkit = await WebKit.launch();
+        if (engine === 'chromium') {
+          chromium = await launchChromium();
+          fixture.tab = await ChromiumTab.open(chromium);
+        } else {
+          webkit = await WebKit.launch();
+          fixture.tab = await WebKitTab.open(webkit);
+        }
       });
       after(async () => {
-        await open?.close();
+        await fixture.tab?.close();
         await chromium?.close();
         await webkit?.close();
-        await fixture.site.close();
+        await fixture.site?.close();
       });
       body(engine, fixture);
     });

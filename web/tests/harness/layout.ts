@@ -34,12 +34,12 @@ export interface Fit {
   y: number;
 }
 
-// The least-squares fit of every shown control's edges, with one scale, so
-// that a stretched or shifted control shows as a residue.
+// The least-squares fit of the edges of the window and every shown control,
+// with one scale, so that a stretched or shifted control shows as a residue.
 export function fit(page: Record<string, Placed>): Fit {
   const pairs: { desktop: number; page: number; axis: 0 | 1 }[] = [];
   for (const [id, placed] of Object.entries(page)) {
-    if (!placed.shown || id === 'Form1') continue;
+    if (!placed.shown) continue;
     const [dl, dt, dw, dh] = DESKTOP[id].rect;
     const [pl, pt, pw, ph] = placed.rect;
     pairs.push({ desktop: dl, page: pl, axis: 0 }, { desktop: dl + dw, page: pl + pw, axis: 0 });

@@ -13,6 +13,8 @@ const WEBDRIVER = '/usr/bin/WebKitWebDriver';
 
 // WebDriver's numbering of the mouse buttons and its codes of named keys.
 const buttons: Record<Button, number> = { left: 0, middle: 1, right: 2 };
+// GTK's default, with a margin.
+const DOUBLE_CLICK_TIME = 600;
 const keys: Record<string, string> = { Backspace: '\uE003', Delete: '\uE017', Tab: '\uE004', Enter: '\uE007' };
 
 async function freePort(): Promise<number> {
@@ -77,6 +79,7 @@ export class WebKit {
 
 export class WebKitTab implements Tab {
   readonly engine = 'webkit';
+  private lastPress = 0;
 
   private constructor(private readonly session: string) {}
 
@@ -127,7 +130,11 @@ export class WebKitTab implements Tab {
 
   async point(steps: readonly PointerStep[]): Promise<void> {
     const actions = [];
-    for (const { device, action, x, y, button = 'left' } of steps) {
+    for (const { device, action, x, y, button = 'left', clicks = 1 } of steps) {
+      // WebDriver cannot number a click: the browser counts presses that
+      // follow quickly as one double click, so a single click waits until
+      // the last press is past the double-click time.
+      if (action === 'down' && clicks === 1) actions.push(null);
       const id = device;
       const move = { type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport', duration: 0 };
       const pointer = action === 'move' ? [move] : [move, { type: action === 'down' ? 'pointerDown' : 'pointerUp', button: buttons[button] }];
@@ -135,7 +142,11 @@ export class WebKitTab implements Tab {
         actions.push({ type: 'pointer', id, parameters: { pointerType: device }, actions: [step] });
     }
     // One source per action keeps their order; each is sent on its own.
-    for (const source of actions) await this.send('/actions', 'POST', { actions: [source] });
+    for (const source of actions) {
+      if (source) await this.send('/actions', 'POST', { actions: [source] });
+      else await sleep(Math.max(0, this.lastPress + DOUBLE_CLICK_TIME - Date.now()));
+      if (source?.actions[0].type === 'pointerDown') this.lastPress = Date.now();
+    }
   }
 
   async key(name: string): Promise<void> {
@@ -157,6 +168,7 @@ export class WebKitTab implements Tab {
 async function command<T>(url: string, method: string, body?: unknown): Promise<T> {
   const response = await fetch(url, {
     method,
+    signal: AbortSignal.timeout(60_000),
     headers: { 'content-type': 'application/json' },
     body: body === undefined ? undefined : JSON.stringify(body),
   });
