@@ -7,6 +7,7 @@
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/SoundPlayer.h"
+#include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
 #include "worksheet/WorksheetCommand.h"
 
@@ -136,7 +137,10 @@ int main(int argc, char* argv[])
     if (row.drawing == Drawing::Offscreen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::optional<QApplication> application;
-    if (row.drawing != Drawing::None)
+    std::optional<ToolkitDialogLanguage> dialogLanguage;
+    if (row.drawing != Drawing::None) {
         application.emplace(argc, argv);
+        dialogLanguage.emplace(QLocale::system());
+    }
     return row.run(command);
 }
