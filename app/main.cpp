@@ -136,10 +136,14 @@ int main(int argc, char* argv[])
         *std::find_if(std::begin(modes), std::end(modes), [&](const ModeRow& m) { return m.mode == command.mode; });
     if (row.drawing == Drawing::Offscreen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt takes options of its own from the arguments it is given (-platform,
+    // -style, -reverse, ...). The command line offers none of them, so the
+    // application object is told the program's name alone.
+    int nameOnly = 1;
     std::optional<QApplication> application;
     std::optional<ToolkitDialogLanguage> dialogLanguage;
     if (row.drawing != Drawing::None) {
-        application.emplace(argc, argv);
+        application.emplace(nameOnly, argv);
         dialogLanguage.emplace(QLocale::system());
     }
     return row.run(command);
