@@ -4,9 +4,13 @@
 #include "platform/BoundedFile.h"
 #include "platform/HelpBrowser.h"
 #include "platform/HtmlLimits.h"
+#include "platform/ProgramZoom.h"
 #include "platform/WindowPlacement.h"
+#include "platform/ZoomedHtml.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStringDecoder>
 #include <QUrl>
@@ -26,6 +30,8 @@ constexpr qint64 largestHelpFile = 64 << 10;
 constexpr HtmlLimits helpLimits{1000, 16, 4};
 
 const QSize preferredSize(560, 480);
+// Qt's margin round a page, at the laid-out size.
+constexpr double documentMargin = 4;
 
 // The path formed from the working directory cannot be opened where that
 // directory's name is not text or is too long; the bare name always can.
@@ -71,28 +77,59 @@ void HelpViewer::OpenContents(const QString& path)
     // Fresh text puts the cursor, and so the view, back at the contents page.
     const std::optional<QByteArray> bytes = readHelpFile(path);
     QString text;
+    page_.clear();
+    showPage();
     if (!bytes) {
         browser_->setPlainText(QStringLiteral("ヘルプファイル %1 がみつかりません。").arg(path));
     } else {
         // A page that would hold the window, or shows not one word, is told
         // of in the window instead.
-        const bool safe = isText(*bytes, text) && HtmlKeepsWithin(text, helpLimits);
-        browser_->setHtml(safe ? text : QString());
-        if (browser_->toPlainText().trimmed().isEmpty())
+        if (isText(*bytes, text) && HtmlKeepsWithin(text, helpLimits)) {
+            page_ = text;
+            showPage();
+        }
+        if (browser_->toPlainText().trimmed().isEmpty()) {
+            page_.clear();
             browser_->setPlainText(QStringLiteral("ヘルプファイル %1 は よめません。").arg(path));
+        }
     }
     // The whole window on the screen, caption and all, when it first comes
     // up, whatever the window manager would choose; after that it stays
     // where it was put.
     if (!isVisible()) {
         const QRect screen = this->screen()->availableGeometry();
-        QRect frame(QPoint(), preferredSize.boundedTo(screen.size()));
+        QRect frame(QPoint(), (preferredSize * ProgramZoom()).boundedTo(screen.size()));
         frame.moveCenter(screen.center());
         PlaceWindowByOuterGeometry(this, KeptOnScreen(frame, screen));
     }
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::showPage()
+{
+    // The words the page gives no size of, and the messages told instead of
+    // a page, scale with it.
+    const double zoom = ProgramZoom();
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    browser_->setFont(font);
+    browser_->document()->setDocumentMargin(documentMargin * zoom);
+    browser_->setHtml(ZoomedHtml(page_, zoom));
+}
+
+bool HelpViewer::event(QEvent* event)
+{
+    // Scaled anew, the page is read on from where it was.
+    if (event->type() == ProgramZoomChangeEvent() && !page_.isEmpty()) {
+        QScrollBar* bar = browser_->verticalScrollBar();
+        const double readTo = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0;
+        showPage();
+        bar->setValue(static_cast<int>(readTo * bar->maximum()));
+    }
+    return QWidget::event(event);
 }
 
 void HelpViewer::followLink(const QUrl& link)
