@@ -12,8 +12,9 @@ export function stageFit(viewWidth: number, viewHeight: number, stageWidth: numb
   const scale = Math.min(viewWidth / stageWidth, viewHeight / stageHeight);
   return {
     scale,
-    left: Math.floor((viewWidth - stageWidth * scale) / 2),
-    top: Math.floor((viewHeight - stageHeight * scale) / 2),
+    // Never a pixel past the edge, whatever the rounding of the scale.
+    left: Math.max(0, Math.floor((viewWidth - stageWidth * scale) / 2)),
+    top: Math.max(0, Math.floor((viewHeight - stageHeight * scale) / 2)),
   };
 }
 
