@@ -2,8 +2,7 @@
 // The help window in the page: the help file, read afresh at each opening
 // and shown at its contents page. Nothing in the drill waits for it.
 import { createOverlay } from '../dialog/overlay';
-import { helpLimits, helpText, htmlKeepsWithin, largestHelpFile } from './htmlLimits';
-import { rebuildHelpPage } from './sanitiseHelp';
+import { buildHelpPage, helpText, largestHelpFile } from './helpMarkup';
 
 export const helpFileName = 'zumirano.hlp';
 
@@ -55,11 +54,12 @@ export function createHelpViewer(stage: HTMLElement, assetsUrl: string): HelpVie
       if (!bytes) {
         say(page, `ヘルプファイル ${helpFileName} がみつかりません。`);
       } else {
-        // A page that would hold the page up, or shows not one word, is told
-        // of instead.
+        // A page outside the help's markup is told of instead.
         const text = helpText(bytes);
-        if (text !== undefined && htmlKeepsWithin(text, helpLimits)) rebuildHelpPage(text, page);
-        if (!page.textContent?.trim()) say(page, `ヘルプファイル ${helpFileName} は よめません。`);
+        if (text === undefined || !buildHelpPage(text, page)) {
+          page.removeAttribute('style');
+          say(page, `ヘルプファイル ${helpFileName} は よめません。`);
+        }
       }
       overlay.show();
       page.scrollTop = 0;

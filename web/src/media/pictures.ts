@@ -5,6 +5,8 @@
 // picture's size, or the plain picture where the twin cannot be read. A
 // picture is read once; every later showing of it is at once.
 
+import { bmpIsWhole } from './bmpFile';
+
 export interface PictureStore {
   // Resolves to the address to show, or rejects with the file's name when
   // the picture cannot be read or decoded.
@@ -20,10 +22,15 @@ function twinName(fileName: string): string {
   return fileName.replace(/\.bmp$/, '@2x.bmp');
 }
 
-async function decoded(url: string): Promise<string> {
+// The file is checked whole and decoded at once; the decoded picture stays
+// at hand for the boxes that show it by its address.
+async function read(url: string): Promise<string> {
+  const checked = fetch(url).then(async (response) => {
+    if (!response.ok || !bmpIsWhole(new Uint8Array(await response.arrayBuffer()))) throw new Error(url);
+  });
   const picture = new Image();
   picture.src = url;
-  await picture.decode();
+  await Promise.all([checked, picture.decode()]);
   return url;
 }
 
@@ -35,10 +42,10 @@ export function createPictureStore(assetsUrl: string): PictureStore {
 
   const load = (fileName: string) => {
     const wanted = key(fileName);
-    let read = reads.get(wanted);
-    if (!read) {
-      const plain = () => decoded(`${assetsUrl}${fileName}`);
-      read = (twice ? decoded(`${assetsUrl}${twinName(fileName)}`).catch(plain) : plain())
+    let reading = reads.get(wanted);
+    if (!reading) {
+      const plain = () => read(`${assetsUrl}${fileName}`);
+      reading = (twice ? read(`${assetsUrl}${twinName(fileName)}`).catch(plain) : plain())
         .then((url) => {
           done.set(wanted, url);
           return url;
@@ -48,9 +55,9 @@ export function createPictureStore(assetsUrl: string): PictureStore {
           reads.delete(wanted);
           return Promise.reject(new Error(fileName));
         });
-      reads.set(wanted, read);
+      reads.set(wanted, reading);
     }
-    return read;
+    return reading;
   };
 
   return {
