@@ -7,6 +7,7 @@
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/SoundPlayer.h"
+#include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
 #include "worksheet/WorksheetCommand.h"
 
@@ -135,8 +136,15 @@ int main(int argc, char* argv[])
         *std::find_if(std::begin(modes), std::end(modes), [&](const ModeRow& m) { return m.mode == command.mode; });
     if (row.drawing == Drawing::Offscreen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt takes options of its own from the arguments it is given (-platform,
+    // -style, -reverse, ...). The command line offers none of them, so the
+    // application object is told the program's name alone.
+    int nameOnly = 1;
     std::optional<QApplication> application;
-    if (row.drawing != Drawing::None)
-        application.emplace(argc, argv);
+    std::optional<ToolkitDialogLanguage> dialogLanguage;
+    if (row.drawing != Drawing::None) {
+        application.emplace(nameOnly, argv);
+        dialogLanguage.emplace(QLocale::system());
+    }
     return row.run(command);
 }

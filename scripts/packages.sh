@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian packages the drill needs to build and run.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic)
+# The Debian packages the drill needs to build and run (Qt's translations
+# make its own dialogs speak Japanese).
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic qt6-translations-l10n)
 # Needed besides by the tests: the test and benchmark frameworks, Qt's SVG
 # module for the asset generator, and the tools that check the installed
 # tree, the desktop files and the package; pdftotext reads worksheets back.

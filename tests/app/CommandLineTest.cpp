@@ -22,10 +22,19 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
     const struct { QStringList arguments; Mode mode; QStringList says; } rows[] = {
         {{"--help"}, Mode::Help, {usage, "つかいかた", "--mute", "--check", "--version", "--worksheet"}},
         {{"-h", "--mute"}, Mode::Help, {usage}},
-        {{"--check", "--help"}, Mode::Help, {usage}},
-        {{"--worksheet", "--help"}, Mode::Help, {usage}},
         {{"--version"}, Mode::Version, {"(porominka) " + version, "GPL-3.0-or-later"}},
-        {{"-v", "--check"}, Mode::Version, {version}},
+        {{"--check", "--help"}, Mode::UsageError, {"options that exclude each other: --help, --check", usage}},
+        {{"--worksheet", "--help"}, Mode::UsageError, {"exclude each other: --help, --worksheet"}},
+        {{"-v", "--check"}, Mode::UsageError, {"exclude each other: --version, --check"}},
+        {{"--check", "--worksheet", "ws.pdf"}, Mode::UsageError, {"exclude each other: --check, --worksheet"}},
+        {{"-hv"}, Mode::UsageError, {"いっしょに使えないオプションです: --help, --version", usage}},
+        {{"-hx"}, Mode::UsageError, {"unknown option: -x"}},
+        {{"-h", "--help"}, Mode::UsageError, {"同じオプションが2回あります: --help", "option given twice: --help"}},
+        {{"--worksheet", "--problems", "3", "--problems", "12"}, Mode::UsageError, {"given twice: --problems", usage}},
+        {{"--mute", "--mute"}, Mode::UsageError, {"given twice: --mute"}},
+        {{"--worksheet", ""}, Mode::UsageError, {"空の引数です", "empty argument", usage}},
+        {{"--"}, Mode::UsageError, {"no argument after: --", usage}},
+        {{"--check", "--range", "10"}, Mode::WorksheetRefused, {"--range: goes with --worksheet"}},
         {{"--loud"}, Mode::UsageError, {"知らないオプションです: --loud", "unknown option: --loud", usage}},
         {{"--mute", "-x"}, Mode::UsageError, {"unknown option: -x", usage}},
         {{"sums.txt"}, Mode::UsageError, {"よけいな引数です: sums.txt", "unexpected argument: sums.txt"}},
@@ -40,10 +49,10 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         SCOPED_TRACE(arguments.join(u' ').toStdString());
         EXPECT_EQ(ParseCommandLine(QStringList{"porominka"} + arguments).mode, mode);
         // The other modes open a window or look for the program's files.
-        if (mode != Mode::Help && mode != Mode::Version && mode != Mode::UsageError)
+        const bool refused = mode == Mode::UsageError || mode == Mode::WorksheetRefused;
+        if (mode != Mode::Help && mode != Mode::Version && !refused)
             continue;
         const ProcessRun run = RunProcess(QStringLiteral(POROMINKA_PROGRAM), arguments, QDir::tempPath());
-        const bool refused = mode == Mode::UsageError;
         EXPECT_EQ(run.exitCode, refused ? 2 : 0) << run.err.toStdString();
         const QString& said = refused ? run.err : run.out;
         for (const QString& text : says)
