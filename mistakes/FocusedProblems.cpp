@@ -5,22 +5,24 @@
 #include "mistakes/Sighting.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 namespace {
 
 // Problems drawn to judge a setting, from a fixed seed so that the choice
 // never changes from one run to the next.
-constexpr int SAMPLE_SIZE = 200;
+constexpr int SAMPLE_SIZE = 400;
 constexpr std::uint32_t SAMPLE_SEED = 1978;
 // Draws allowed for each problem asked for.
 constexpr int DRAWS_PER_PROBLEM = 2000;
 
-constexpr std::int32_t carryPreference[] = {1, 2, 0};
+constexpr CarryMode carryPreference[] = {CarryMode::Always, CarryMode::Either, CarryMode::Never};
 
-ExerciseState drawn(const PracticeSetting& setting, RandomSource& random)
+ExerciseState drawn(const DrillSettings& setting, RandomSource& random)
 {
     ExerciseState problem;
-    NewProblem(problem, setting.range, setting.carry, setting.kind, random);
+    NewProblem(problem, setting, random);
     return problem;
 }
 
@@ -29,37 +31,58 @@ bool sameSum(const ExerciseState& a, const ExerciseState& b)
     return a.TopDigits == b.TopDigits && a.BottomDigits == b.BottomDigits && a.Operation == b.Operation;
 }
 
-} // namespace
+struct Sample {
+    int exposedPercent = 0;
+    // How many different problems of the sample expose it.
+    int differentExposing = 0;
+};
 
-int ExposedPercent(const Misconception& misconception, const PracticeSetting& setting)
+Sample sampleOf(const Misconception& misconception, const DrillSettings& setting)
 {
     RandomSource random(SAMPLE_SEED);
     int exposed = 0;
-    for (int draw = 0; draw < SAMPLE_SIZE; ++draw)
-        exposed += Exposes(misconception, drawn(setting, random)) ? 1 : 0;
-    return exposed * 100 / SAMPLE_SIZE;
+    std::set<std::pair<DigitRow, DigitRow>> different;
+    for (int draw = 0; draw < SAMPLE_SIZE; ++draw) {
+        const ExerciseState problem = drawn(setting, random);
+        if (Exposes(misconception, problem)) {
+            exposed += 1;
+            different.insert({problem.TopDigits, problem.BottomDigits});
+        }
+    }
+    return {exposed * 100 / SAMPLE_SIZE, static_cast<int>(different.size())};
 }
 
-PracticeSetting FittingSetting(const Misconception& misconception)
+} // namespace
+
+int ExposedPercent(const Misconception& misconception, const DrillSettings& setting)
 {
-    const std::int32_t kind = std::holds_alternative<SubtractionHabit>(misconception.habit) ? 1 : 0;
-    PracticeSetting best{0, 1, kind};
+    return sampleOf(misconception, setting).exposedPercent;
+}
+
+DrillSettings FittingSetting(const Misconception& misconception)
+{
+    const Operation operation = std::holds_alternative<SubtractionHabit>(misconception.habit)
+                                    ? Operation::Subtraction
+                                    : Operation::Addition;
+    DrillSettings best{Range::UpTo10, CarryMode::Always, operation};
     int bestPercent = -1;
-    for (std::int32_t range = 0; range < 5; ++range)
-        for (const std::int32_t carry : carryPreference) {
-            const PracticeSetting setting{range, carry, kind};
-            const int percent = ExposedPercent(misconception, setting);
-            if (percent >= FITTING_SHARE_PERCENT)
+    for (int range = 0; range < RANGE_COUNT; ++range)
+        for (const CarryMode carry : carryPreference) {
+            const DrillSettings setting{static_cast<Range>(range), carry, operation};
+            const Sample sample = sampleOf(misconception, setting);
+            if (sample.differentExposing < FOCUSED_SHEET_PROBLEMS)
+                continue;
+            if (sample.exposedPercent >= FITTING_SHARE_PERCENT)
                 return setting;
-            if (percent > bestPercent) {
+            if (sample.exposedPercent > bestPercent) {
                 best = setting;
-                bestPercent = percent;
+                bestPercent = sample.exposedPercent;
             }
         }
     return best;
 }
 
-std::vector<ExerciseState> FocusedProblems(const Misconception& misconception, const PracticeSetting& setting,
+std::vector<ExerciseState> FocusedProblems(const Misconception& misconception, const DrillSettings& setting,
                                            int count, RandomSource& random)
 {
     std::vector<ExerciseState> problems;

@@ -43,16 +43,29 @@ private:
 
 // Thirty problems of the misconception's fitting setting; where even that
 // setting seldom exposes it, the practice printed for it under that setting.
-std::vector<ExerciseState> practiceFor(const Misconception& misconception, RandomSource& random)
-{
-    const PracticeSetting setting = FittingSetting(misconception);
-    if (ExposedPercent(misconception, setting) < FITTING_SHARE_PERCENT)
-        return FocusedProblems(misconception, setting, PRACTICE_LENGTH, random);
-    std::vector<ExerciseState> problems(PRACTICE_LENGTH);
-    for (ExerciseState& problem : problems)
-        NewProblem(problem, setting.range, setting.carry, setting.kind, random);
-    return problems;
-}
+class Practice {
+public:
+    explicit Practice(const Misconception& misconception)
+        : misconception_(misconception), setting_(FittingSetting(misconception)),
+          focused_(ExposedPercent(misconception, setting_) < FITTING_SHARE_PERCENT)
+    {
+    }
+
+    std::vector<ExerciseState> operator()(RandomSource& random) const
+    {
+        if (focused_)
+            return FocusedProblems(misconception_, setting_, PRACTICE_LENGTH, random);
+        std::vector<ExerciseState> problems(PRACTICE_LENGTH);
+        for (ExerciseState& problem : problems)
+            NewProblem(problem, setting_, random);
+        return problems;
+    }
+
+private:
+    const Misconception& misconception_;
+    DrillSettings setting_;
+    bool focused_;
+};
 
 std::vector<const Misconception*> namedAfter(ScriptedChild& child, const std::vector<ExerciseState>& problems)
 {
@@ -64,8 +77,7 @@ std::vector<const Misconception*> namedAfter(ScriptedChild& child, const std::ve
 
 // Of seeded runs, how many name exactly `expected` for a child with
 // `habit`, each run practising problems made from its seed.
-template <typename Practice>
-int namedRightOf(const Misconception& habit, const Misconception& expected, Practice practice)
+int namedRightOf(const Misconception& habit, const Misconception& expected, const Practice& practice)
 {
     int right = 0;
     for (std::uint32_t seed = 1; seed <= SEEDED_RUNS; ++seed) {
@@ -79,9 +91,7 @@ int namedRightOf(const Misconception& habit, const Misconception& expected, Prac
 TEST(ScriptedChildren, OneMisconceptionWithSlipsIsNamed)
 {
     for (const Misconception& misconception : Misconceptions()) {
-        const int right = namedRightOf(misconception, misconception, [&](RandomSource& random) {
-            return practiceFor(misconception, random);
-        });
+        const int right = namedRightOf(misconception, misconception, Practice(misconception));
         std::cout << misconception.id << ": named alone in " << right << " of " << SEEDED_RUNS << " runs\n";
         EXPECT_GE(right * 100, 95 * SEEDED_RUNS) << misconception.id;
     }
@@ -117,10 +127,9 @@ TEST(ScriptedChildren, TwoMisconceptionsAreToldApart)
     };
     for (const auto& [first, second] : pairs) {
         const Misconception& practised = *FindMisconception(second);
+        const Practice practice(practised);
         for (const Misconception* habit : {FindMisconception(first), &practised}) {
-            const int right = namedRightOf(*habit, *habit, [&](RandomSource& random) {
-                return practiceFor(practised, random);
-            });
+            const int right = namedRightOf(*habit, *habit, practice);
             EXPECT_GE(right * 100, 95 * SEEDED_RUNS) << habit->id << " on the practice for " << second;
         }
     }

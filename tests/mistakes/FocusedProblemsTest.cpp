@@ -17,11 +17,11 @@ TEST(FocusedProblems, TwelveDifferentProblemsExposeEachMisconception)
 {
     for (const Misconception& misconception : Misconceptions()) {
         SCOPED_TRACE(misconception.id);
-        const PracticeSetting setting = FittingSetting(misconception);
-        const DrawingRule& rule = DrawingRuleFor(setting.range, setting.carry, OperationForKind(setting.kind));
+        const DrillSettings setting = FittingSetting(misconception);
+        const DrawingRule& rule = DrawingRuleFor(setting);
         RandomSource random(12);
-        const auto problems = FocusedProblems(misconception, setting, 12, random);
-        ASSERT_EQ(problems.size(), 12U);
+        const auto problems = FocusedProblems(misconception, setting, FOCUSED_SHEET_PROBLEMS, random);
+        ASSERT_EQ(problems.size(), static_cast<std::size_t>(FOCUSED_SHEET_PROBLEMS));
         std::set<std::pair<int, int>> sums;
         for (const ExerciseState& problem : problems) {
             const int upper = NumberIn(problem.TopDigits);
@@ -36,21 +36,32 @@ TEST(FocusedProblems, TwelveDifferentProblemsExposeEachMisconception)
 }
 
 // The fitting setting has the misconception's operation and the smallest
-// numbers that show it often enough; a setting too small to show it at all
-// gives an empty sheet rather than problems that do not expose it.
+// numbers that show it often enough on enough different problems; a setting
+// too small to show it at all gives an empty sheet rather than problems that
+// do not expose it.
 TEST(FocusedProblems, SettingsThatFitAndSettingsThatCannot)
 {
     for (const Misconception& misconception : Misconceptions()) {
         SCOPED_TRACE(misconception.id);
-        const PracticeSetting fitting = FittingSetting(misconception);
-        EXPECT_EQ(fitting.kind, std::holds_alternative<SubtractionHabit>(misconception.habit) ? 1 : 0);
-        for (std::int32_t range = 0; range < fitting.range; ++range)
-            for (const std::int32_t carry : {0, 1, 2})
-                EXPECT_LT(ExposedPercent(misconception, {range, carry, fitting.kind}), FITTING_SHARE_PERCENT);
+        const DrillSettings fitting = FittingSetting(misconception);
+        EXPECT_EQ(fitting.operation, std::holds_alternative<SubtractionHabit>(misconception.habit)
+                                         ? Operation::Subtraction
+                                         : Operation::Addition);
+        for (int range = 0; range < static_cast<int>(fitting.range); ++range)
+            for (const CarryMode carry : {CarryMode::Never, CarryMode::Always, CarryMode::Either}) {
+                const DrillSettings smaller{static_cast<Range>(range), carry, fitting.operation};
+                RandomSource random(5);
+                EXPECT_TRUE(ExposedPercent(misconception, smaller) < FITTING_SHARE_PERCENT
+                            || FocusedProblems(misconception, smaller, FOCUSED_SHEET_PROBLEMS, random).size()
+                                   < static_cast<std::size_t>(FOCUSED_SHEET_PROBLEMS))
+                    << "range " << range << " carry " << static_cast<int>(carry);
+            }
     }
     RandomSource random(3);
-    EXPECT_TRUE(FocusedProblems(*FindMisconception("borrow-from-zero"), {1, 1, 1}, 4, random).empty());
-    EXPECT_TRUE(FocusedProblems(*FindMisconception("carry-forgotten"), {3, 0, 0}, 4, random).empty());
+    EXPECT_TRUE(FocusedProblems(*FindMisconception("borrow-from-zero"),
+                                {Range::UpTo20, CarryMode::Always, Operation::Subtraction}, 4, random).empty());
+    EXPECT_TRUE(FocusedProblems(*FindMisconception("carry-forgotten"),
+                                {Range::UpTo1000, CarryMode::Never, Operation::Addition}, 4, random).empty());
 }
 
 } // namespace
