@@ -11,24 +11,8 @@
 
 namespace {
 
-constexpr int twinScale = 2;
 // Drawn larger than this, a picture is drawn from its twin.
 constexpr double twinFrom = 1.5;
-
-// A twin that is missing, unreadable or not exactly twice the size leaves
-// the plain picture, without a word: the plain one is all the program needs.
-QPixmap sharperTwin(const QString& bareName, const QPixmap& plain)
-{
-    try {
-        QPixmap twin = LoadPictureFile(TwinPictureFile(bareName));
-        if (twin.size() != plain.size() * twinScale)
-            return plain;
-        twin.setDevicePixelRatio(twinScale);
-        return twin;
-    } catch (const FileOpenError&) {
-        return plain;
-    }
-}
 
 } // namespace
 
@@ -42,7 +26,7 @@ void PictureBox::LoadFromFile(const QString& bareName)
     // The plain picture is read first, so that its absence is reported
     // whether or not a twin is at hand.
     const QPixmap plain = LoadPictureFile(bareName);
-    showPicture(wantsTwin() ? sharperTwin(bareName, plain) : plain);
+    showPicture(wantsTwin() ? LoadTwinPicture(bareName, plain).value_or(plain) : plain);
     fileName_ = bareName;
 }
 

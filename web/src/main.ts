@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// ぽろみんか in the browser: the practice window as a page, driven by the
+// same session core as the desktop, compiled to WebAssembly.
+//
+// What the page promises its tests and its host (keep these as they are):
+// - The site is built into build/web/site/ by scripts/build-web.sh, served
+//   by scripts/serve-web.sh. Pictures, sounds and the help file sit in
+//   assets/ under their desktop names (assets/n3.bmp, assets/zumirano.hlp).
+// - Every control's DOM id is its desktop name (Edit9, SpeedButton1,
+//   Button11, RadioGroup3 with items carrying data-index, Panel2, …);
+//   おてほん is #Form2, its controls "Form2-" and their names (Form2-Edit4,
+//   Form2-Image5, Form2-Button1). The help window is #HelpViewer, the
+//   error box #ErrorDialog (its words in #ErrorDialog-message).
+// - ?seed=N fixes the session's seed; ?mute=1 keeps the drill silent.
+// - window.porominkaReady resolves once the first view is drawn, and
+//   rejects when the core cannot be started (the page then says so).
+// - core.mjs is an ES module whose default export makes the core:
+//   `await createCore({ wasmBinary })` in Node (read core.wasm yourself),
+//   then `new core.WebSession(seed)`; see web/wasm/SessionBindings.cpp.
+import { createDrillDriver } from './core/drillDriver';
+import { type DrillView, loadCore } from './core/DrillCore';
+import { createErrorDialog } from './dialog/errorDialog';
+import { createFarewell } from './dialog/farewell';
+import { createOverlay } from './dialog/overlay';
+import { createDrawer } from './draw/drawView';
+import { createHelpViewer } from './help/helpViewer';
+import { routeControls } from './input/controlInput';
+import { routeKeyboard } from './input/keyboardInput';
+import { routePointer } from './input/pointerInput';
+import { buildControls } from './layout/buildControls';
+import {
+  modelAnswerControls, modelAnswerHeight, modelAnswerLeft, modelAnswerTop, modelAnswerWidth, modelReturnId,
+} from './layout/ModelAnswerLayout';
+import { practiceControls, stageHeight, stageWidth } from './layout/PracticeLayout';
+import { createMuteSetting, startsMuted } from './media/muteSetting';
+import { createPictureStore } from './media/pictures';
+import { createSoundPlayer } from './media/sound';
+import { registerServiceWorker } from './offline/registerWorker';
+import { keepFitted } from './stage/fitStage';
+
+declare global {
+  interface Window {
+    porominkaReady: Promise<void>;
+  }
+}
+
+const assetsUrl = 'assets/';
+
+// The desktop seeds from the clock; a given seed makes a run repeatable.
+function seedFrom(parameters: URLSearchParams): number {
+  const given = parameters.get('seed');
+  if (given !== null && /^\d+$/.test(given)) return Number(given) >>> 0;
+  return crypto.getRandomValues(new Uint32Array(1))[0];
+}
+
+function fileOpenMessage(fileName: string): string {
+  return `ﾌｧｲﾙ ${fileName} は開けません`;
+}
+
+function failedStart(notice: HTMLElement, fault: unknown): never {
+  notice.textContent =
+    'ぽろみんかを はじめられませんでした。ページを よみこみなおしてね。\n' +
+    'Porominka could not start: its WebAssembly core did not load.\n' +
+    'Reload the page; if this happens again, this browser may be too old for the drill,\n' +
+    'or the site was not copied whole.';
+  notice.setAttribute('role', 'alert');
+  notice.classList.remove('hidden');
+  throw fault;
+}
+
+async function start(): Promise<void> {
+  const parameters = new URLSearchParams(location.search);
+  const notice = document.getElementById('StartFailure') ?? document.body;
+  const stage = document.createElement('div');
+  stage.id = 'Form1';
+  stage.classList.add('hidden');
+  buildControls(stage, practiceControls);
+  document.body.append(stage);
+
+  let putAwayWorkedAnswer = () => {};
+  const workedAnswer = createOverlay(stage, 'Form2', 'おてほん',
+    { left: modelAnswerLeft, top: modelAnswerTop, width: modelAnswerWidth, height: modelAnswerHeight },
+    () => putAwayWorkedAnswer());
+  buildControls(workedAnswer.client, modelAnswerControls, { face: 'proportional', size: 15 });
+
+  const pictures = createPictureStore(assetsUrl);
+  keepFitted(stage, stageWidth, stageHeight, (scale) => pictures.setDensity(scale * devicePixelRatio));
+  const sounds = createSoundPlayer(assetsUrl, startsMuted(parameters));
+  const help = createHelpViewer(stage, assetsUrl);
+  help.addSetting(createMuteSetting(startsMuted(parameters), (muted) => sounds.setMuted(muted)));
+  const errors = createErrorDialog(stage, stageWidth, stageHeight);
+  const closeDrill = createFarewell(stage, stageWidth, stageHeight);
+
+  const core = await loadCore().catch((fault: unknown) => failedStart(notice, fault));
+  const session = new core.WebSession(seedFrom(parameters));
+  const drawView = createDrawer(pictures, document.body);
+  const draw = (view: DrillView) => {
+    drawView(view, (shown) => (shown ? workedAnswer.show() : workedAnswer.hide()));
+    if (view.unreadableFile) errors.tell(fileOpenMessage(view.unreadableFile));
+    if (view.sound) sounds.play(view.sound);
+    if (view.openHelp) void help.openContents();
+    if (view.raiseWorkedAnswer) document.getElementById(modelReturnId)?.focus();
+  };
+  const driver = createDrillDriver(core, session, pictures, draw);
+  putAwayWorkedAnswer = () => void driver.send((drill) => drill.putAwayWorkedAnswer());
+  routePointer(stage, driver);
+  routeKeyboard(stage, driver);
+  routeControls(driver, closeDrill);
+
+  await driver.send(() => undefined);
+  await document.fonts.ready;
+  stage.classList.remove('hidden');
+  notice.remove();
+  // Once the drill is up: every picture read ahead, the site stored for
+  // the way offline.
+  pictures.prefetch(core.pictureFiles());
+  registerServiceWorker();
+}
+
+window.porominkaReady = start();
