@@ -45,6 +45,8 @@ declare global {
 }
 
 const assetsUrl = 'assets/';
+// A child who has not started a problem by then is reading the screen.
+const readAheadAfter = 4000;
 
 // The desktop seeds from the clock; a given seed makes a run repeatable.
 function seedFrom(parameters: URLSearchParams): number {
@@ -83,7 +85,10 @@ async function start(): Promise<void> {
     () => putAwayWorkedAnswer());
   buildControls(workedAnswer.client, modelAnswerControls, { face: 'proportional', size: 15 });
 
-  const pictures = createPictureStore(assetsUrl);
+  let shown: DrillView | undefined;
+  let drawView = (_view: DrillView) => {};
+  // A sharper picture read redraws the view on the screen.
+  const pictures = createPictureStore(assetsUrl, () => shown && drawView(shown));
   keepFitted(stage, stageWidth, stageHeight, (scale) => pictures.setDensity(scale * devicePixelRatio));
   const sounds = createSoundPlayer(assetsUrl, startsMuted(parameters));
   const help = createHelpViewer(stage, assetsUrl);
@@ -93,9 +98,22 @@ async function start(): Promise<void> {
 
   const core = await loadCore().catch((fault: unknown) => failedStart(notice, fault));
   const session = new core.WebSession(seedFrom(parameters));
-  const drawView = createDrawer(pictures, document.body);
+  const drawer = createDrawer(pictures, document.body);
+  drawView = (view) => drawer(view, (open) => (open ? workedAnswer.show() : workedAnswer.hide()));
+  // Once the drill is under way, every picture is read ahead and the site
+  // stored for the way offline; never before, so that neither slows the
+  // first problem on a slow line.
+  let readingAhead = false;
+  const readAhead = () => {
+    if (readingAhead) return;
+    readingAhead = true;
+    pictures.readAhead(core.pictureFiles());
+    registerServiceWorker();
+  };
   const draw = (view: DrillView) => {
-    drawView(view, (shown) => (shown ? workedAnswer.show() : workedAnswer.hide()));
+    shown = view;
+    drawView(view);
+    if (view.problemShown) readAhead();
     if (view.unreadableFile) errors.tell(fileOpenMessage(view.unreadableFile));
     if (view.sound) sounds.play(view.sound);
     if (view.openHelp) void help.openContents();
@@ -111,10 +129,7 @@ async function start(): Promise<void> {
   await document.fonts.ready;
   stage.classList.remove('hidden');
   notice.remove();
-  // Once the drill is up: every picture read ahead, the site stored for
-  // the way offline.
-  pictures.prefetch(core.pictureFiles());
-  registerServiceWorker();
+  setTimeout(readAhead, readAheadAfter);
 }
 
 window.porominkaReady = start();

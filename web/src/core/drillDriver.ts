@@ -20,9 +20,9 @@ export function createDrillDriver(core: CoreModule, session: WebSession, picture
   const handle = async (gesture: Gesture) => {
     gesture(session, core);
     const files = session.picturesToRead();
-    if (files.some((file) => pictures.loaded(file) === undefined))
+    if (!files.every(pictures.readable))
       await Promise.allSettled(files.map((file) => pictures.load(file)));
-    draw(session.settle((file) => pictures.loaded(file) !== undefined));
+    draw(session.settle(pictures.readable));
   };
   return {
     send(gesture) {
