@@ -3,10 +3,10 @@
 // picture can be shown is the plain picture's to say: a whole bitmap, read
 // once. Where the screen has more than one device pixel to a desktop pixel,
 // its twin drawn at double resolution ("n3@2x.bmp") takes its place once
-// read, at the plain picture's size; a twin that cannot be read leaves the
-// plain picture. Twins are read only once the drill is under way, so that
-// the first problem comes as soon as the plain pictures are there.
-import { bmpIsWhole } from './bmpFile';
+// read, at the plain picture's size; a twin that cannot be read, or is not
+// twice the plain picture's size, leaves the plain picture. Twins are read only once asked for, when the drill is
+// under way, so that they never hold up the first problem on a slow line.
+import { type PictureSize, wholeBmpSize } from './bmpFile';
 
 export interface PictureStore {
   // Reads the plain picture; rejects when it cannot be read or decoded.
@@ -15,9 +15,10 @@ export interface PictureStore {
   // The address to show for a readable picture: its twin where wanted and
   // read, the plain picture otherwise.
   address(fileName: string): string | undefined;
-  // Reads these pictures ahead of their first showing, and from now on
-  // every twin wanted.
+  // Reads these pictures ahead of their first showing.
   readAhead(fileNames: readonly string[]): void;
+  // From now on reads every twin wanted.
+  sharpen(): void;
   setDensity(devicePixelsPerPixel: number): void;
 }
 
@@ -27,13 +28,16 @@ function twinName(fileName: string): string {
 
 // The file is checked whole and decoded at once; the decoded picture stays
 // at hand for the boxes that show it by its address.
-async function read(url: string): Promise<void> {
+async function read(url: string): Promise<PictureSize> {
   const checked = fetch(url).then(async (response) => {
-    if (!response.ok || !bmpIsWhole(new Uint8Array(await response.arrayBuffer()))) throw new Error(url);
+    const size = response.ok ? wholeBmpSize(new Uint8Array(await response.arrayBuffer())) : undefined;
+    if (!size) throw new Error(url);
+    return size;
   });
   const picture = new Image();
   picture.src = url;
-  await Promise.all([checked, picture.decode()]);
+  const [size] = await Promise.all([checked, picture.decode()]);
+  return size;
 }
 
 // `onSharper` hears of each twin read, to draw it in its plain picture's place.
@@ -41,14 +45,16 @@ export function createPictureStore(assetsUrl: string, onSharper: () => void): Pi
   let twice = false;
   let sharpening = false;
   const reads = new Map<string, Promise<void>>();
-  const readable = new Set<string>();
+  // The plain pictures read, with their sizes.
+  const readable = new Map<string, PictureSize>();
   const twinReads = new Set<string>();
   const sharpTwins = new Set<string>();
 
-  const readTwin = (fileName: string) => {
+  const readTwin = (plain: PictureSize, fileName: string) => {
     if (!twice || !sharpening || twinReads.has(fileName)) return;
     twinReads.add(fileName);
-    read(assetsUrl + twinName(fileName)).then(() => {
+    read(assetsUrl + twinName(fileName)).then((twin) => {
+      if (twin.width !== 2 * plain.width || twin.height !== 2 * plain.height) return;
       sharpTwins.add(fileName);
       onSharper();
     }, () => undefined);
@@ -57,9 +63,9 @@ export function createPictureStore(assetsUrl: string, onSharper: () => void): Pi
   const load = (fileName: string) => {
     let reading = reads.get(fileName);
     if (!reading) {
-      reading = read(assetsUrl + fileName).then(() => {
-        readable.add(fileName);
-        readTwin(fileName);
+      reading = read(assetsUrl + fileName).then((size) => {
+        readable.set(fileName, size);
+        readTwin(size, fileName);
       }, () => {
         // A picture that could not be read is tried again next time.
         reads.delete(fileName);
@@ -78,9 +84,11 @@ export function createPictureStore(assetsUrl: string, onSharper: () => void): Pi
       return assetsUrl + (twice && sharpTwins.has(fileName) ? twinName(fileName) : fileName);
     },
     readAhead(fileNames) {
+      for (const fileName of fileNames) load(fileName).catch(() => undefined);
+    },
+    sharpen() {
       sharpening = true;
       readable.forEach(readTwin);
-      for (const fileName of fileNames) load(fileName).catch(() => undefined);
     },
     setDensity(devicePixelsPerPixel) {
       twice = devicePixelsPerPixel > 1;
