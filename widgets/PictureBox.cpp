@@ -1,33 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/PictureBox.h"
 
-#include "platform/FileOpenError.h"
 #include "platform/PictureFile.h"
 #include "widgets/TouchInput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-
-namespace {
-
-constexpr int twinScale = 2;
-
-// A twin that is missing, unreadable or not exactly twice the size leaves
-// the plain picture, without a word: the plain one is all the program needs.
-QPixmap sharperTwin(const QString& bareName, const QPixmap& plain)
-{
-    try {
-        QPixmap twin = LoadPictureFile(TwinPictureFile(bareName));
-        if (twin.size() != plain.size() * twinScale)
-            return plain;
-        twin.setDevicePixelRatio(twinScale);
-        return twin;
-    } catch (const FileOpenError&) {
-        return plain;
-    }
-}
-
-} // namespace
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -39,7 +17,7 @@ void PictureBox::LoadFromFile(const QString& bareName)
     // The plain picture is read first, so that its absence is reported
     // whether or not a twin is at hand.
     const QPixmap plain = LoadPictureFile(bareName);
-    showPicture(devicePixelRatioF() > 1 ? sharperTwin(bareName, plain) : plain);
+    showPicture(devicePixelRatioF() > 1 ? LoadTwinPicture(bareName, plain).value_or(plain) : plain);
     fileName_ = bareName;
 }
 
