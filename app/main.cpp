@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
+#include "app/StartSettings.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/ProgramZoom.h"
 #include "platform/SoundPlayer.h"
+#include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
 #include "worksheet/WorksheetCommand.h"
 
@@ -67,6 +70,8 @@ int play(const CommandLine& command)
     ExerciseState state;
     RandomSource random;
     TForm1 form1(state, random);
+    ApplyStartSettings(form1, command.play);
+    ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
     TForm2 form2(state);
@@ -91,8 +96,8 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
-// Bad worksheet input is told in one line, without the whole usage.
-int refuseWorksheet(const CommandLine& command)
+// A bad value of an option is told in one line, without the whole usage.
+int refuseOption(const CommandLine& command)
 {
     print(stderr, command.error + QLatin1Char('\n'));
     return 2;
@@ -118,7 +123,7 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
-    {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
+    {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };
 
@@ -135,8 +140,15 @@ int main(int argc, char* argv[])
         *std::find_if(std::begin(modes), std::end(modes), [&](const ModeRow& m) { return m.mode == command.mode; });
     if (row.drawing == Drawing::Offscreen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt takes options of its own from the arguments it is given (-platform,
+    // -style, -reverse, ...). The command line offers none of them, so the
+    // application object is told the program's name alone.
+    int nameOnly = 1;
     std::optional<QApplication> application;
-    if (row.drawing != Drawing::None)
-        application.emplace(argc, argv);
+    std::optional<ToolkitDialogLanguage> dialogLanguage;
+    if (row.drawing != Drawing::None) {
+        application.emplace(nameOnly, argv);
+        dialogLanguage.emplace(QLocale::system());
+    }
     return row.run(command);
 }

@@ -82,3 +82,9 @@ const DrawingRule& DrawingRuleFor(std::int32_t selectedRange, std::int32_t selec
             && (rule.carryMode == carryMode || rule.carryMode == ANY_CARRY_MODE);
     });
 }
+
+const DrawingRule& DrawingRuleFor(const DrillSettings& settings)
+{
+    return DrawingRuleFor(static_cast<std::int32_t>(settings.range), static_cast<std::int32_t>(settings.carryMode),
+                          settings.operation);
+}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/Operation.h"
+#include "engine/DrillSettings.h"
 
 #include <cstdint>
 #include <span>
@@ -17,9 +17,6 @@ struct DrawingRule {
     bool (*drawAgain)(std::int32_t upper, std::int32_t lower);
 };
 
-inline constexpr std::int32_t RANGE_COUNT = 5;
-inline constexpr std::int32_t CARRY_MODE_COUNT = 3;
-
 // All 2 × 5 × 3 rules, one per operation, range and carry mode.
 std::span<const DrawingRule> DrawingRules();
 
@@ -27,3 +24,6 @@ std::span<const DrawingRule> DrawingRules();
 // caller's error; they are clamped to the nearest item.
 const DrawingRule& DrawingRuleFor(std::int32_t selectedRange, std::int32_t selectedCarry,
                                   Operation operation);
+
+// The rule for a choice of settings.
+const DrawingRule& DrawingRuleFor(const DrillSettings& settings);

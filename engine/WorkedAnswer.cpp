@@ -64,14 +64,18 @@ void blankLeadingZeros(DigitRow& row)
 void clearUnwrittenNotation(ExerciseState& state)
 {
     for (int column = THOUSANDS; column < UNITS; ++column) {
-        const bool emptyColumn = state.TopDigits[column] == BLANK && state.BottomDigits[column] == BLANK;
-        if (state.ExpectedMarks[column] != 0 && !emptyColumn)
+        if (state.ExpectedMarks[column] != 0 && !IsEmptyColumn(state, column))
             return;
         state.ExpectedMarks[column] = BLANK;
     }
 }
 
 } // namespace
+
+bool IsEmptyColumn(const ExerciseState& problem, int column)
+{
+    return problem.TopDigits[column] == BLANK && problem.BottomDigits[column] == BLANK;
+}
 
 void WriteOperands(ExerciseState& state, std::int32_t upper, std::int32_t lower)
 {
@@ -87,12 +91,17 @@ void WorkAnswer(ExerciseState& state)
         subtractionWalk(state);
     else
         additionWalk(state);
+    TidyWorkedAnswer(state);
+    state.ProblemCount += 1;
+    state.Phase = Phase::FirstTry;
+}
+
+void TidyWorkedAnswer(ExerciseState& state)
+{
     blankLeadingZeros(state.TopDigits);
     blankLeadingZeros(state.BottomDigits);
     blankLeadingZeros(state.ExpectedAnswer);
     clearUnwrittenNotation(state);
-    state.ProblemCount += 1;
-    state.Phase = Phase::FirstTry;
 }
 
 void PoseProblem(ExerciseState& state, Operation operation, std::int32_t upper,
@@ -102,4 +111,16 @@ void PoseProblem(ExerciseState& state, Operation operation, std::int32_t upper,
     state.Operation = operation;
     WriteOperands(state, upper, lower);
     WorkAnswer(state);
+}
+
+WorkedSum WorkedSumOf(const ExerciseState& problem)
+{
+    WorkedSum sum{problem.Operation, problem.TopDigits, problem.BottomDigits, {}, {}, problem.ExpectedAnswer};
+    for (int column = THOUSANDS; column < UNITS; ++column) {
+        const std::int32_t mark = problem.ExpectedMarks[column];
+        const bool written = MarkIsWritten(problem.Operation, mark);
+        sum.notation[column] = written ? mark : BLANK;
+        sum.lent[column] = written && problem.Operation == Operation::Subtraction;
+    }
+    return sum;
 }

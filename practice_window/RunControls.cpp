@@ -2,12 +2,12 @@
 #include "practice_window/TForm1.h"
 
 #include "engine/Judge.h"
-#include "engine/JudgeOutcome.h"
 #include "engine/NewProblem.h"
 #include "engine/PracticeRun.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/EventGuard.h"
 #include "platform/SoundPlayer.h"
+#include "session/Wording.h"
 #include "widgets/PictureBox.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/SpeedButton.h"
@@ -58,13 +58,13 @@ void TForm1::JudgeProblem()
 {
     // The notation is judged by the operation selected now.
     const Judgement judgement = JudgeEntries(state_, OperationForKind(RadioGroup3->ItemIndex()));
-    const OutcomePresentation& outcome = PresentationFor(judgement);
-    Edit8->setText(QString::fromUtf8(outcome.answerMessage));
-    Edit13->setText(QString::fromUtf8(outcome.notationMessage));
+    const Verdict& verdict = VerdictFor(judgement);
+    Edit8->setText(QString::fromUtf8(TextOf(verdict.answerMessage)));
+    Edit13->setText(QString::fromUtf8(TextOf(verdict.notationMessage)));
     // Should the result picture fail to load, nothing after it happens: the
     // judgement is not recorded and the same entries can be judged again.
-    Image10->LoadFromFile(QString::fromLatin1(outcome.pictureFile));
-    PlaySoundFile(QString::fromLatin1(outcome.soundFile));
+    Image10->LoadFromFile(QString::fromLatin1(FileOf(verdict.picture)));
+    PlaySoundFile(QString::fromLatin1(FileOf(verdict.sound)));
     RecordJudgement(state_, judgement.AnswerRight);
     if (judgement.AnswerRight) {
         SpeedButton1->setText(QStringLiteral("つぎをやる"));
