@@ -5,7 +5,7 @@
 # (the native session the WebAssembly one is compared with).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:?usage: test-web.sh CMAKE_BUILD_DIR}
+build=$(cd "${1:?usage: test-web.sh CMAKE_BUILD_DIR}" && pwd)
 source "$root/scripts/packages.sh"
 "$root/scripts/install-deps.sh" "${WEB_TEST_PACKAGES[@]}"
 

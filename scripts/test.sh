@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: once as it ships, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Window tests run on Qt's
-# offscreen platform, so no display is needed.
+# offscreen platform, so no display is needed; the browser tests start a
+# private one of their own for WebKit.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
@@ -13,6 +14,8 @@ jobs=$(nproc)
 cmake -S "$root" -B "$root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRILL_WERROR=ON
 cmake --build "$root/build/test" -j "$jobs"
 ctest --test-dir "$root/build/test" --output-on-failure --no-tests=error -j "$jobs"
+# The drill in the browser, against the native session built above.
+"$root/scripts/test-web.sh" "$root/build/test"
 
 cmake -S "$root" -B "$root/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DDRILL_WERROR=ON \
       -DDRILL_SANITIZE=ON -DDRILL_BUILD_BENCH=OFF

@@ -127,7 +127,7 @@ test('random event scripts give the same views in the native and the WebAssembly
   const replayer = process.env.DRILL_SESSION_REPLAY;
   assert.ok(replayer, 'DRILL_SESSION_REPLAY names the native replayer');
   const native = spawnSync(replayer, { input: all.join('\n') + '\n', encoding: 'utf8', maxBuffer: 1 << 24 });
-  assert.equal(native.status, 0, native.stderr);
+  assert.equal(native.status, 0, native.error?.message ?? native.stderr);
   const nativeHashes = native.stdout.trim().split('\n');
 
   const { default: createCore } = await import(pathToFileURL(`${SITE}/core.mjs`).href);
