@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
+#include "app/RecordCommand.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
@@ -92,6 +93,16 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
+int exportRecord(const CommandLine& command)
+{
+    return ExportRecordFile(command.recordFile);
+}
+
+int importRecord(const CommandLine& command)
+{
+    return ImportRecordFile(command.recordFile);
+}
+
 // Bad worksheet input is told in one line, without the whole usage.
 int refuseWorksheet(const CommandLine& command)
 {
@@ -120,6 +131,8 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
     {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
+    {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
+    {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };
 
