@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/PlayOptions.h"
 #include "worksheet/WorksheetOptions.h"
 
 #include <QString>
@@ -17,9 +18,9 @@ struct CommandLine {
         Check,
         WorksheetFile,
         WorksheetWindow,
-        WorksheetRefused,
         ExportRecord,
         ImportRecord,
+        OptionRefused,
         UsageError
     };
 
@@ -31,10 +32,12 @@ struct CommandLine {
     // For ExportRecord and ImportRecord: the JSON file.
     QString recordFile;
     // For UsageError: what was wrong, one line in Japanese and in English.
-    // For WorksheetRefused: the one line naming the option and its values.
+    // For OptionRefused: the one line naming the option and its values.
     QString error;
     // For WorksheetFile and WorksheetWindow: the sheet asked for.
     WorksheetRequest worksheet;
+    // For Play: how the drill starts.
+    PlayRequest play;
 };
 
 // Reads the arguments, the program's own name first.

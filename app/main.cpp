@@ -7,6 +7,7 @@
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/ProgramZoom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
@@ -69,6 +70,7 @@ int play(const CommandLine& command)
     ExerciseState state;
     RandomSource random;
     TForm1 form1(state, random);
+    ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
     TForm2 form2(state);
@@ -103,8 +105,8 @@ int importRecord(const CommandLine& command)
     return ImportRecordFile(command.recordFile);
 }
 
-// Bad worksheet input is told in one line, without the whole usage.
-int refuseWorksheet(const CommandLine& command)
+// A bad value of an option is told in one line, without the whole usage.
+int refuseOption(const CommandLine& command)
 {
     print(stderr, command.error + QLatin1Char('\n'));
     return 2;
@@ -130,9 +132,9 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
-    {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
     {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
     {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
+    {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };
 
