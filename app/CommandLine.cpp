@@ -151,15 +151,20 @@ constexpr UsageRule usageRules[] = {optionGivenTwice, modesTogether, emptyArgume
 
 // Whether reading options refused a value; the command then says so in one
 // line naming the option and the values it takes.
+CommandLine refused(CommandLine command, const QString& refusal)
+{
+    command.mode = CommandLine::Mode::OptionRefused;
+    command.error = QStringLiteral("porominka: ") + refusal;
+    return command;
+}
+
 template <class Request>
 bool refuses(const std::variant<Request, QString>& read, CommandLine& command)
 {
     const QString* refusal = std::get_if<QString>(&read);
-    if (!refusal)
-        return false;
-    command.mode = CommandLine::Mode::OptionRefused;
-    command.error = QStringLiteral("porominka: ") + *refusal;
-    return true;
+    if (refusal)
+        command = refused(command, *refusal);
+    return refusal != nullptr;
 }
 
 // --worksheet and its options: a file to write, the window, or one line
@@ -204,15 +209,20 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     command.mode = CommandLine::Mode::Play;
     command.muted = parser.isSet(QStringLiteral("mute"));
     command.recording = !parser.isSet(QStringLiteral("no-record"));
-    const auto play = ReadPlayOptions(parser);
-    if (refuses(play, command))
-        return command;
-    command.play = std::get<PlayRequest>(play);
     for (const ModeOption& mode : modeOptions)
         if (parser.isSet(QString::fromLatin1(mode.option))) {
             command.mode = mode.mode;
             command.recordFile = parser.value(QString::fromLatin1(mode.option));
         }
+    // The check opens no window: how the drill would start means nothing to it.
+    if (command.mode == CommandLine::Mode::Check && PlayOptionsGiven(parser))
+        return refused(command, QStringLiteral("--check: goes with no option of the drill"));
+    if (command.mode != CommandLine::Mode::Play)
+        return command;
+    const auto play = ReadPlayOptions(parser);
+    if (refuses(play, command))
+        return command;
+    command.play = std::get<PlayRequest>(play);
     return command;
 }
 

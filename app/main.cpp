@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
 #include "app/RecordCommand.h"
+#include "app/StartSettings.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
@@ -70,6 +71,7 @@ int play(const CommandLine& command)
     ExerciseState state;
     RandomSource random;
     TForm1 form1(state, random);
+    ApplyStartSettings(form1, command.play);
     ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
