@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The built site served as a static host serves it, on a port of its own on
-// this machine only. Every request is recorded, so a test can tell what a
+// The built site served as a static host serves it, compressed where the
+// browser accepts gzip, on a port of its own on this machine only. Every request is recorded, so a test can tell what a
 // first visit fetched and that nothing came from elsewhere; the server can be
 // cut off to take the network away from a page already loaded.
 import { createServer, type Server } from 'node:http';
 import { readFile } from 'node:fs/promises';
+import { gzipSync } from 'node:zlib';
 import { extname, join, normalize, sep } from 'node:path';
 import type { Socket } from 'node:net';
 
@@ -51,10 +52,14 @@ export async function serveSite(root: string): Promise<Site> {
       response.writeHead(404, { 'content-type': 'text/plain' }).end('not found');
       return;
     }
+    // Fonts and PNGs are compressed already.
+    const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && !/\.(woff2|png)$/.test(file);
+    if (gzip) body = gzipSync(body, { level: 9 });
     response.writeHead(200, {
       'content-type': contentTypes[extname(file)] ?? 'application/octet-stream',
       'content-length': body.length,
       'cache-control': 'no-cache',
+      ...(gzip ? { 'content-encoding': 'gzip' } : {}),
     }).end(body);
   });
   server.on('connection', (socket) => {
