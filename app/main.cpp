@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
+#include "app/RecordCommand.h"
 #include "app/StartSettings.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
@@ -96,6 +97,16 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
+int exportRecord(const CommandLine& command)
+{
+    return ExportRecordFile(command.recordFile);
+}
+
+int importRecord(const CommandLine& command)
+{
+    return ImportRecordFile(command.recordFile);
+}
+
 // A bad value of an option is told in one line, without the whole usage.
 int refuseOption(const CommandLine& command)
 {
@@ -123,6 +134,8 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
+    {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
     {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };

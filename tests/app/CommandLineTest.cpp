@@ -58,6 +58,12 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         {{}, Mode::Play, {}},
         {{"--check", "--mute"}, Mode::Check, {}},
         {{"--worksheet"}, Mode::WorksheetWindow, {}},
+        {{"--export-record"}, Mode::UsageError, {"bad option", usage}},
+        {{"--export-record", "a.json", "--import-record", "b.json"}, Mode::UsageError,
+         {"exclude each other: --export-record, --import-record"}},
+        {{"--import-record", "a.json", "b.json"}, Mode::UsageError, {"unexpected argument: b.json"}},
+        {{"--no-record", "--no-record"}, Mode::UsageError, {"given twice: --no-record"}},
+        {{"--no-record", "--mute"}, Mode::Play, {}},
     };
     for (const auto& [arguments, mode, says] : rows) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
