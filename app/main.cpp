@@ -97,6 +97,13 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
+int openRecord(const CommandLine&)
+{
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
+    return OpenRecordWindow();
+}
+
 int exportRecord(const CommandLine& command)
 {
     return ExportRecordFile(command.recordFile);
@@ -134,6 +141,7 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::RecordWindow, Drawing::Desktop, openRecord},
     {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
     {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
     {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},

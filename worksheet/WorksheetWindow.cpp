@@ -125,8 +125,9 @@ void WorksheetWindow::Redraw()
     PrintButton->setEnabled(seedValid);
     if (!seedValid)
         return;
+    // A sheet for practising one misconception stays one as the settings change.
     settings_ = {RangeGroup->ItemIndex(), CarryGroup->ItemIndex(), KindGroup->ItemIndex(), ProblemCountBox->value(),
-                 static_cast<std::uint32_t>(seed)};
+                 static_cast<std::uint32_t>(seed), settings_.focus};
     QImage page(Preview->contentsRect().size(), QImage::Format_RGB32);
     QPainter painter(&page);
     PaintFirstPagePreview(painter, sheet(), page.width());
