@@ -21,7 +21,8 @@ class RadioGroup;
 class WorksheetWindow : public QWidget {
     Q_OBJECT
 public:
-    WorksheetWindow(const WorksheetSettings& settings, AnswerKey key, QWidget* parent = nullptr);
+    explicit WorksheetWindow(const WorksheetSettings& settings, AnswerKey key = AnswerKey::After,
+                             QWidget* parent = nullptr);
 
     RadioGroup* RangeGroup;
     RadioGroup* CarryGroup;
