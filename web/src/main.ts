@@ -74,7 +74,8 @@ function failedStart(notice: HTMLElement, fault: unknown): never {
 
 async function start(): Promise<void> {
   const parameters = new URLSearchParams(location.search);
-  const notice = document.getElementById('StartFailure') ?? document.body;
+  // The page's words while the drill loads, and if it cannot start.
+  const notice = document.getElementById('StartFailure') ?? document.body.appendChild(document.createElement('div'));
   const stage = document.createElement('div');
   stage.id = 'Form1';
   stage.classList.add('hidden');
