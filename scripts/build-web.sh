@@ -44,9 +44,11 @@ cp "$root"/assets/*.bmp "$root"/assets/*.wav "$root/assets/zumirano.hlp" "$site/
 cp "$root/platform/art/startup.png" "$root/platform/art/help_button.png" "$site/art/"
 cp "$root"/desktop/icons/*.png "$root/desktop/icons/scalable.svg" "$site/icons/"
 
-# The compiler's glue is minified once more: without the Closure compiler
-# it keeps its long names, nearly half its size on a slow line.
-npx esbuild "$out/wasm/web/wasm/core.mjs" --minify --format=esm --target=es2020,safari14 --log-level=warning \
+# The compiler's glue, under the module that loads it in Node too, minified
+# once more: without the Closure compiler it keeps its long names, nearly
+# half its size on a slow line.
+npx esbuild "$root/web/wasm/coreModule.js" --bundle --minify --format=esm --target=es2020,safari14 \
+    --alias:porominka-core-glue="$out/wasm/web/wasm/core.mjs" --external:node:fs/promises --log-level=warning \
     --outfile="$site/core.mjs"
 npx esbuild src/main.ts --bundle --format=esm --minify --target=es2020,safari14 --log-level=warning \
     --outfile="$site/porominka.js"
