@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
+#include "app/RecordCommand.h"
+#include "app/StartSettings.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/ProgramZoom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
@@ -68,6 +71,8 @@ int play(const CommandLine& command)
     ExerciseState state;
     RandomSource random;
     TForm1 form1(state, random);
+    ApplyStartSettings(form1, command.play);
+    ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
     TForm2 form2(state);
@@ -92,8 +97,25 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
-// Bad worksheet input is told in one line, without the whole usage.
-int refuseWorksheet(const CommandLine& command)
+int openRecord(const CommandLine&)
+{
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
+    return OpenRecordWindow();
+}
+
+int exportRecord(const CommandLine& command)
+{
+    return ExportRecordFile(command.recordFile);
+}
+
+int importRecord(const CommandLine& command)
+{
+    return ImportRecordFile(command.recordFile);
+}
+
+// A bad value of an option is told in one line, without the whole usage.
+int refuseOption(const CommandLine& command)
 {
     print(stderr, command.error + QLatin1Char('\n'));
     return 2;
@@ -119,7 +141,10 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
-    {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
+    {CommandLine::Mode::RecordWindow, Drawing::Desktop, openRecord},
+    {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
+    {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
+    {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };
 

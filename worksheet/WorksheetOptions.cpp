@@ -29,6 +29,9 @@ const Choice choices[] = {
     {"operation", {"add", "subtract"}, &WorksheetSettings::selectedKind},
 };
 
+// In the order of AnswerKey.
+const QStringList answerKeys{"after", "separate", "none"};
+
 std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
@@ -37,10 +40,11 @@ std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
     return text.toULongLong();
 }
 
-// The options of its own besides --worksheet itself.
+// The options of its own besides --worksheet itself and the settings, which
+// the drill takes too.
 const QStringList& sheetOptions()
 {
-    static const QStringList options{"range", "carry", "operation", "problems", "seed", "focus"};
+    static const QStringList options{"problems", "seed", "focus", "key"};
     return options;
 }
 
@@ -85,11 +89,34 @@ std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequ
 
 } // namespace
 
+std::optional<QString> ReadSettingOptions(const QCommandLineParser& parser, WorksheetSettings& settings)
+{
+    for (const Choice& choice : choices) {
+        const QString option = QString::fromLatin1(choice.option);
+        if (!parser.isSet(option))
+            continue;
+        const QString value = parser.value(option);
+        const auto index = choice.values.indexOf(value);
+        if (index < 0)
+            return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
+        settings.*choice.setting = static_cast<std::int32_t>(index);
+    }
+    return std::nullopt;
+}
+
+bool SettingOptionsGiven(const QCommandLineParser& parser)
+{
+    return std::any_of(std::begin(choices), std::end(choices),
+                       [&](const Choice& choice) { return parser.isSet(QString::fromLatin1(choice.option)); });
+}
+
 void AddWorksheetOptions(QCommandLineParser& parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("worksheet")));
     for (const QString& option : sheetOptions())
         parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("value")));
+    for (const Choice& choice : choices)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(choice.option), QString(), QStringLiteral("value")));
 }
 
 QString WorksheetUsageText()
@@ -97,10 +124,13 @@ QString WorksheetUsageText()
     return QStringLiteral(
         "  --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]\n"
         "              [--operation add|subtract] [--problems 1-40] [--seed S] [--focus ID]\n"
+        "              [--key after|separate|none]\n"
         "      問題と答えのプリントを PDF に書き出します（画面はいりません）。FILE がなければ\n"
         "      「プリント」の画面を開きます。同じ --seed なら同じプリントになります。\n"
         "      Write a worksheet and its answer key to FILE.pdf, with no display; without FILE,\n"
         "      open the \"プリント\" window. The same --seed gives the same sheet.\n"
+        "      --key: こたえを あとのページに（after）、べつの ファイル FILE-こたえ.pdf に（separate）、\n"
+        "      つけない（none）。 The answer key after the problems, in FILE-こたえ.pdf beside it, or none.\n"
         "      --focus ID: 1つのまちがいの れんしゅう。そのまちがいで答えがかわる問題だけを出します。\n"
         "      --range・--carry・--operation のないものは、そのまちがいが出やすい せっていにします。\n"
         "      Practice for one misconception: only problems whose answer it changes; --range,\n"
@@ -121,16 +151,8 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         if (parser.isSet(option) && !parser.isSet(QStringLiteral("worksheet")))
             return QStringLiteral("--%1: goes with --worksheet").arg(option);
     WorksheetRequest request;
-    for (const Choice& choice : choices) {
-        const QString option = QString::fromLatin1(choice.option);
-        if (!parser.isSet(option))
-            continue;
-        const QString value = parser.value(option);
-        const auto index = choice.values.indexOf(value);
-        if (index < 0)
-            return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
-        request.settings.*choice.setting = static_cast<std::int32_t>(index);
-    }
+    if (const auto refusal = ReadSettingOptions(parser, request.settings))
+        return *refusal;
     if (parser.isSet(QStringLiteral("problems"))) {
         const QString value = parser.value(QStringLiteral("problems"));
         const auto count = wholeNumber(value, MAX_PROBLEM_COUNT);
@@ -149,6 +171,14 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         if (!seed)
             return notOneOf(QStringLiteral("seed"), value, QStringLiteral("a whole number from 0 to %1").arg(highest));
         request.settings.seed = static_cast<std::uint32_t>(*seed);
+    }
+    if (parser.isSet(QStringLiteral("key"))) {
+        const QString value = parser.value(QStringLiteral("key"));
+        const auto index = answerKeys.indexOf(value);
+        if (index < 0)
+            return notOneOf(QStringLiteral("key"), value,
+                            QStringLiteral("one of ") + answerKeys.join(QStringLiteral(", ")));
+        request.key = static_cast<AnswerKey>(index);
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
