@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/WorksheetPrinting.h"
 
+#include "platform/WrittenFile.h"
 #include "worksheet/SheetGeometry.h"
 #include "worksheet/SheetPages.h"
 #include "worksheet/Worksheet.h"
 
-#include <QPageLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -39,22 +39,30 @@ void PaintFirstPagePreview(QPainter& painter, const Worksheet& sheet, double wid
     painter.restore();
 }
 
-void WriteWorksheetPdf(QIODevice& device, const Worksheet& sheet)
+QPageLayout SheetPdfLayout()
 {
-    QPdfWriter writer(&device);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(QStringLiteral("ぽろみんか プリント"));
-    writer.setCreator(QStringLiteral("ぽろみんか"));
-    PrintWorksheet(writer, sheet);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
 }
 
-QString WriteWorksheetPdf(const QString& path, const Worksheet& sheet)
+QByteArray WorksheetPdf(const Worksheet& sheet, const QPageLayout& layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    WriteWorksheetPdf(file, sheet);
-    if (!file.commit())
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(layout);
+        writer.setTitle(QStringLiteral("ぽろみんか プリント"));
+        writer.setCreator(QStringLiteral("ぽろみんか"));
+        PrintWorksheet(writer, sheet);
+    }
+    return bytes;
+}
+
+QString WriteWorksheetPdf(const QByteArray& name, const Worksheet& sheet, const QPageLayout& layout)
+{
+    WrittenFile file(name);
+    if (!file.open() || !file.commit(WorksheetPdf(sheet, layout)))
         return file.errorString();
     return {};
 }

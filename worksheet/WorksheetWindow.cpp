@@ -3,6 +3,7 @@
 
 #include "platform/ErrorBox.h"
 #include "platform/ProgramIcon.h"
+#include "platform/QuestionBox.h"
 #include "platform/ToolkitFonts.h"
 #include "widgets/ControlPlacement.h"
 #include "widgets/RadioGroup.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -119,27 +121,44 @@ void WorksheetWindow::Redraw()
     Preview->setPixmap(QPixmap::fromImage(page));
 }
 
+// The dialog does not ask about replacing a file: the name is only final once
+// ".pdf" is added, so the question is asked here, of the name written.
 void WorksheetWindow::SavePdf()
 {
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF に する"),
                                                 QDir(startingFolder()).filePath(QStringLiteral("プリント.pdf")),
-                                                QStringLiteral("PDF (*.pdf)"));
+                                                QStringLiteral("PDF (*.pdf)"), nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    const QString failure = WriteWorksheetPdf(path, DrawWorksheet(settings_));
-    if (!failure.isEmpty())
-        ShowErrorBox(QStringLiteral("%1 に かけません（%2）").arg(QDir::toNativeSeparators(path), failure));
+    if (QFileInfo::exists(path) && !AskYesNo(QStringLiteral("%1 は もう あります。おきかえますか？")
+                                                  .arg(QDir::toNativeSeparators(path))))
+        return;
+    writePdf(path, SheetPdfLayout());
 }
 
+// Printing to a file makes the same PDF, written the same safe way; a
+// printer gets the pages directly.
 void WorksheetWindow::Print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    printer.setPageLayout(SheetPdfLayout());
     // The sheet keeps its own margins, which are wider than a printer needs.
     printer.setFullPage(true);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (printer.outputFileName().isEmpty())
         PrintWorksheet(printer, DrawWorksheet(settings_));
+    else
+        writePdf(printer.outputFileName(), printer.pageLayout());
+}
+
+void WorksheetWindow::writePdf(const QString& path, const QPageLayout& layout)
+{
+    const QString failure = WriteWorksheetPdf(QFile::encodeName(path), DrawWorksheet(settings_), layout);
+    if (!failure.isEmpty())
+        ShowErrorBox(QStringLiteral("%1 に かけません（%2）").arg(QDir::toNativeSeparators(path), failure));
 }

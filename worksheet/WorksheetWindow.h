@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPageLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -33,6 +34,7 @@ private:
     void Redraw();
     void SavePdf();
     void Print();
+    void writePdf(const QString& path, const QPageLayout& layout);
 
     WorksheetSettings settings_;
 };

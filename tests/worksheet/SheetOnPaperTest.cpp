@@ -5,6 +5,7 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetPrinting.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ SheetText writeAndReadBack(const Worksheet& sheet)
 {
     const QTemporaryDir directory;
     const QString path = directory.filePath(QStringLiteral("sheet.pdf"));
-    EXPECT_EQ(WriteWorksheetPdf(path, sheet), QString());
+    EXPECT_EQ(WriteWorksheetPdf(QFile::encodeName(path), sheet), QString());
     return ReadSheet(path);
 }
 
