@@ -7,6 +7,7 @@
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/NativeName.h"
+#include "platform/ProgramZoom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
@@ -77,6 +78,7 @@ int play(const CommandLine& command)
     ExerciseState state;
     RandomSource random;
     TForm1 form1(state, random);
+    ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
     TForm2 form2(state);
@@ -101,8 +103,8 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
-// Bad worksheet input is told in one line, without the whole usage.
-int refuseWorksheet(const CommandLine& command)
+// A bad value of an option is told in one line, without the whole usage.
+int refuseOption(const CommandLine& command)
 {
     print(stderr, command.error + QLatin1Char('\n'));
     return 2;
@@ -128,7 +130,7 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
-    {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
+    {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };
 

@@ -34,28 +34,33 @@ cmake --build "$out/wasm" --target core -j 2
 
 rm -rf "$site"
 mkdir -p "$site/assets" "$site/art" "$site/icons" "$site/fonts"
-cp "$out/wasm/web/wasm/core.mjs" "$out/wasm/web/wasm/core.wasm" "$site/"
+cp "$out/wasm/web/wasm/core.wasm" "$site/"
 cp "$root/web/static/index.html" "$root/web/static/page.css" "$root/web/static/manifest.webmanifest" "$site/"
 cp "$root"/assets/*.bmp "$root"/assets/*.wav "$root/assets/zumirano.hlp" "$site/assets/"
 cp "$root/platform/art/startup.png" "$root/platform/art/help_button.png" "$site/art/"
 cp "$root"/desktop/icons/*.png "$root/desktop/icons/scalable.svg" "$site/icons/"
 
+# The compiler's glue is minified once more: without the Closure compiler
+# it keeps its long names, nearly half its size on a slow line.
+npx esbuild "$out/wasm/web/wasm/core.mjs" --minify --format=esm --target=es2020,safari14 --log-level=warning \
+    --outfile="$site/core.mjs"
 npx esbuild src/main.ts --bundle --format=esm --minify --target=es2020,safari14 --log-level=warning \
     --outfile="$site/porominka.js"
 
 # IPAGothic for the cells, keys, counters and the main button; IPAPGothic
-# for everything else, the help page included.
+# for everything else. The help page's own characters come in a third font,
+# read only when the help is first opened.
 ipa=/usr/share/fonts/opentype/ipafont-gothic
 page_texts=$(find "$root/web/src" "$root/web/static" -name '*.ts' -o -name '*.html' | sort)
 "$python" "$root/web/tools/shown_characters.py" $page_texts "$root/session/Wording.cpp" >"$out/page-characters.txt"
-"$python" "$root/web/tools/shown_characters.py" $page_texts "$root/session/Wording.cpp" \
-    "$root/assets/zumirano.hlp" >"$out/help-characters.txt"
+"$python" "$root/web/tools/shown_characters.py" "$root/assets/zumirano.hlp" >"$out/help-characters.txt"
 subset() {
     "$python" -m fontTools.subset "$1" --text-file="$2" --flavor=woff2 --output-file="$3" \
         --layout-features='*' --no-hinting --desubroutinize --name-IDs='*' --name-languages='*'
 }
 subset "$ipa/ipag.ttf" "$out/page-characters.txt" "$site/fonts/ipag.woff2"
-subset "$ipa/ipagp.ttf" "$out/help-characters.txt" "$site/fonts/ipagp.woff2"
+subset "$ipa/ipagp.ttf" "$out/page-characters.txt" "$site/fonts/ipagp.woff2"
+subset "$ipa/ipagp.ttf" "$out/help-characters.txt" "$site/fonts/ipagp-help.woff2"
 
 # The service worker stores every other file of the site; its version is a
 # digest of them all, so that any change makes a new worker.

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/PictureBox.h"
 
+#include "platform/FileOpenError.h"
 #include "platform/PictureFile.h"
+#include "platform/WindowZoom.h"
 #include "widgets/TouchInput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// Drawn larger than this, a picture is drawn from its twin.
+constexpr double twinFrom = 1.5;
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
@@ -17,8 +26,13 @@ void PictureBox::LoadFromFile(const QString& bareName)
     // The plain picture is read first, so that its absence is reported
     // whether or not a twin is at hand.
     const QPixmap plain = LoadPictureFile(bareName);
-    showPicture(devicePixelRatioF() > 1 ? LoadTwinPicture(bareName, plain).value_or(plain) : plain);
+    showPicture(wantsTwin() ? LoadTwinPicture(bareName, plain).value_or(plain) : plain);
     fileName_ = bareName;
+}
+
+bool PictureBox::wantsTwin() const
+{
+    return devicePixelRatioF() * ZoomOf(this) > twinFrom;
 }
 
 void PictureBox::SetPicture(const QPixmap& picture)
@@ -31,20 +45,37 @@ void PictureBox::SetAutoSize(bool on)
 {
     autoSize_ = on;
     if (autoSize_ && !picture_.isNull())
-        resize(picture_.deviceIndependentSize().toSize());
+        ResizeLaidOut(this, picture_.deviceIndependentSize().toSize());
 }
 
 void PictureBox::showPicture(const QPixmap& picture)
 {
     picture_ = picture;
     if (autoSize_)
-        resize(picture_.deviceIndependentSize().toSize());
+        ResizeLaidOut(this, picture_.deviceIndependentSize().toSize());
     update();
+}
+
+bool PictureBox::event(QEvent* event)
+{
+    // The picture read afresh suits the new zoom, twin or plain; one that
+    // can no longer be read stays as it was.
+    const bool showsTwin = picture_.devicePixelRatio() > 1;
+    if (event->type() == ZoomChangeEvent() && !fileName_.isEmpty() && wantsTwin() != showsTwin) {
+        try {
+            LoadFromFile(fileName_);
+        } catch (const FileOpenError&) {
+        }
+    }
+    return QWidget::event(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, picture_);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect laidOut(QPoint(), picture_.deviceIndependentSize().toSize());
+    painter.drawPixmap(ZoomedRect(laidOut, ZoomOf(this)), picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

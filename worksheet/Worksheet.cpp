@@ -3,13 +3,18 @@
 
 #include "engine/NewProblem.h"
 #include "engine/RandomSource.h"
+#include "mistakes/FocusedProblems.h"
 
 Worksheet DrawWorksheet(const WorksheetSettings& settings)
 {
     Worksheet sheet{settings, {}};
     RandomSource random(settings.seed);
+    if (const Misconception* focus = FindMisconception(settings.focus)) {
+        sheet.problems = FocusedProblems(*focus, DrillSettingsOf(settings), settings.problemCount, random);
+        return sheet;
+    }
     sheet.problems.resize(static_cast<std::size_t>(settings.problemCount));
     for (ExerciseState& problem : sheet.problems)
-        NewProblem(problem, settings.selectedRange, settings.selectedCarry, settings.selectedKind, random);
+        NewProblem(problem, DrillSettingsOf(settings), random);
     return sheet;
 }

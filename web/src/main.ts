@@ -14,6 +14,8 @@
 // - ?seed=N fixes the session's seed; ?mute=1 keeps the drill silent.
 // - window.porominkaReady resolves once the first view is drawn, and
 //   rejects when the core cannot be started (the page then says so).
+// - A gesture whose pictures are still being read is drawn when they are;
+//   meanwhile #Form1 carries aria-busy="true". A driver waits for it to go.
 // - core.mjs is an ES module whose default export makes the core:
 //   `await createCore({ wasmBinary })` in Node (read core.wasm yourself),
 //   then `new core.WebSession(seed)`; see web/wasm/SessionBindings.cpp.
@@ -45,6 +47,8 @@ declare global {
 }
 
 const assetsUrl = 'assets/';
+// A child who has not started a problem by then is reading the screen.
+const underWayAfter = 4000;
 
 // The desktop seeds from the clock; a given seed makes a run repeatable.
 function seedFrom(parameters: URLSearchParams): number {
@@ -83,7 +87,10 @@ async function start(): Promise<void> {
     () => putAwayWorkedAnswer());
   buildControls(workedAnswer.client, modelAnswerControls, { face: 'proportional', size: 15 });
 
-  const pictures = createPictureStore(assetsUrl);
+  let shown: DrillView | undefined;
+  let drawView = (_view: DrillView) => {};
+  // A sharper picture read redraws the view on the screen.
+  const pictures = createPictureStore(assetsUrl, () => shown && drawView(shown));
   keepFitted(stage, stageWidth, stageHeight, (scale) => pictures.setDensity(scale * devicePixelRatio));
   const sounds = createSoundPlayer(assetsUrl, startsMuted(parameters));
   const help = createHelpViewer(stage, assetsUrl);
@@ -93,15 +100,28 @@ async function start(): Promise<void> {
 
   const core = await loadCore().catch((fault: unknown) => failedStart(notice, fault));
   const session = new core.WebSession(seedFrom(parameters));
-  const drawView = createDrawer(pictures, document.body);
+  const drawer = createDrawer(pictures, document.body);
+  drawView = (view) => drawer(view, (open) => (open ? workedAnswer.show() : workedAnswer.hide()));
+  // Once the drill is under way, the sharp twins are read and the site
+  // stored for the way offline; never before, so that neither slows the
+  // first problem on a slow line.
+  let underWay = false;
+  const goOn = () => {
+    if (underWay) return;
+    underWay = true;
+    pictures.sharpen();
+    registerServiceWorker();
+  };
   const draw = (view: DrillView) => {
-    drawView(view, (shown) => (shown ? workedAnswer.show() : workedAnswer.hide()));
+    shown = view;
+    drawView(view);
+    if (view.problemShown) goOn();
     if (view.unreadableFile) errors.tell(fileOpenMessage(view.unreadableFile));
     if (view.sound) sounds.play(view.sound);
     if (view.openHelp) void help.openContents();
     if (view.raiseWorkedAnswer) document.getElementById(modelReturnId)?.focus();
   };
-  const driver = createDrillDriver(core, session, pictures, draw);
+  const driver = createDrillDriver(core, session, pictures, draw, stage);
   putAwayWorkedAnswer = () => void driver.send((drill) => drill.putAwayWorkedAnswer());
   routePointer(stage, driver);
   routeKeyboard(stage, driver);
@@ -111,10 +131,8 @@ async function start(): Promise<void> {
   await document.fonts.ready;
   stage.classList.remove('hidden');
   notice.remove();
-  // Once the drill is up: every picture read ahead, the site stored for
-  // the way offline.
-  pictures.prefetch(core.pictureFiles());
-  registerServiceWorker();
+  pictures.readAhead(core.pictureFiles());
+  setTimeout(goOn, underWayAfter);
 }
 
 window.porominkaReady = start();

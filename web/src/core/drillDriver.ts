@@ -14,20 +14,26 @@ export interface DrillDriver {
   target(target: Target): { kind: { value: number }; column: number };
 }
 
+// While gestures wait their turn (their pictures being read), the stage
+// says it is busy, to assistive technology and to whoever drives the page.
 export function createDrillDriver(core: CoreModule, session: WebSession, pictures: PictureStore,
-  draw: (view: DrillView) => void): DrillDriver {
+  draw: (view: DrillView) => void, stage: HTMLElement): DrillDriver {
   let queue = Promise.resolve();
+  let waiting = 0;
   const handle = async (gesture: Gesture) => {
     gesture(session, core);
     const files = session.picturesToRead();
-    if (files.some((file) => pictures.loaded(file) === undefined))
+    if (!files.every(pictures.readable))
       await Promise.allSettled(files.map((file) => pictures.load(file)));
-    draw(session.settle((file) => pictures.loaded(file) !== undefined));
+    draw(session.settle(pictures.readable));
   };
   return {
     send(gesture) {
+      if (waiting++ === 0) stage.setAttribute('aria-busy', 'true');
       // A fault in one gesture must not stop the ones after it.
-      queue = queue.then(() => handle(gesture)).catch((fault: unknown) => console.error(fault));
+      queue = queue.then(() => handle(gesture)).catch((fault: unknown) => console.error(fault)).finally(() => {
+        if (--waiting === 0) stage.removeAttribute('aria-busy');
+      });
       return queue;
     },
     target: (target) => ({ kind: core.TargetKind[target.kind], column: target.column }),

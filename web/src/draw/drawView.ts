@@ -30,7 +30,7 @@ export function createDrawer(pictures: PictureStore, body: HTMLElement) {
   // A box keeps its last picture when a new one cannot be read.
   const showPicture = (id: string, fileName: string, shown = true) => {
     const box = element(id) as HTMLImageElement;
-    const url = fileName === startupArt ? startupArt : fileName ? pictures.loaded(fileName) : undefined;
+    const url = fileName === startupArt ? startupArt : fileName ? pictures.address(fileName) : undefined;
     if (url && box.getAttribute('src') !== url) box.src = url;
     setShown(box, shown && fileName !== '');
   };

@@ -13,12 +13,19 @@ const fileHeaderSize = 14;
 const coreHeaderSize = 12;
 const infoHeaderSize = 40;
 // Plain RGB and the bit-field variants lay their pixels out row by row,
-// each row padded to four bytes; other compressions state their size.
+// each row padded to four bytes. Only these are read, as on the desktop: a
+// run-length picture whose runs stop short cannot be told whole.
 const rowLaidCompressions = [0, 3, 6];
 
-export function bmpIsWhole(bytes: Uint8Array): boolean {
-  if (bytes.length > largestPictureFile || bytes.length < fileHeaderSize + 4) return false;
-  if (bytes[0] !== 0x42 || bytes[1] !== 0x4d) return false;
+export interface PictureSize {
+  width: number;
+  height: number;
+}
+
+// The picture's size, or nothing when the file is no whole bitmap.
+export function wholeBmpSize(bytes: Uint8Array): PictureSize | undefined {
+  if (bytes.length > largestPictureFile || bytes.length < fileHeaderSize + 4) return undefined;
+  if (bytes[0] !== 0x42 || bytes[1] !== 0x4d) return undefined;
   const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
   const offBits = view.getUint32(10, true);
   const infoSize = view.getUint32(14, true);
@@ -26,23 +33,21 @@ export function bmpIsWhole(bytes: Uint8Array): boolean {
   let height: number;
   let bitCount: number;
   let compression = 0;
-  let sizeImage = 0;
   if (infoSize === coreHeaderSize) {
-    if (bytes.length < fileHeaderSize + coreHeaderSize) return false;
+    if (bytes.length < fileHeaderSize + coreHeaderSize) return undefined;
     width = view.getUint16(18, true);
     height = view.getUint16(20, true);
     bitCount = view.getUint16(24, true);
   } else {
-    if (bytes.length < fileHeaderSize + infoHeaderSize) return false;
+    if (bytes.length < fileHeaderSize + infoHeaderSize) return undefined;
     width = view.getInt32(18, true);
     // A negative height stores the rows top row first.
     height = Math.abs(view.getInt32(22, true));
     bitCount = view.getUint16(28, true);
     compression = view.getUint32(30, true);
-    sizeImage = view.getUint32(34, true);
   }
-  if (width <= 0 || width > largestSide || height === 0 || height > largestSide) return false;
+  if (width <= 0 || width > largestSide || height === 0 || height > largestSide) return undefined;
+  if (!rowLaidCompressions.includes(compression)) return undefined;
   const rowBytes = Math.floor((width * bitCount + 31) / 32) * 4;
-  const pixelBytes = rowLaidCompressions.includes(compression) ? rowBytes * height : sizeImage;
-  return offBits + pixelBytes <= bytes.length;
+  return offBits + rowBytes * height <= bytes.length ? { width, height } : undefined;
 }
