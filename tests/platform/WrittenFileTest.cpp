@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NativeName.h"
 #include "platform/WrittenFile.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -48,30 +47,6 @@ std::string readBytes(const fs::path& path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
-
-// Files as long as the limit on this process's writes allows, while it lives:
-// a disk that fills up, without a disk. The signal a write past it would send
-// is ignored, so the write fails instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, signal_);
-    }
-
-private:
-    rlimit old_{};
-    void (*signal_)(int) = nullptr;
-};
 
 // The sheet written under a name the user gave, over whatever the name
 // names: only a new name or a regular file is written, whole or not at all,
