@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
+#include "app/RecordCommand.h"
+#include "app/StartSettings.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
@@ -78,6 +80,7 @@ int play(const CommandLine& command)
     ExerciseState state;
     RandomSource random;
     TForm1 form1(state, random);
+    ApplyStartSettings(form1, command.play);
     ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
@@ -101,6 +104,16 @@ int openWorksheet(const CommandLine& command)
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
     return OpenWorksheetWindow(command.worksheet);
+}
+
+int exportRecord(const CommandLine& command)
+{
+    return ExportRecordFile(command.recordFile);
+}
+
+int importRecord(const CommandLine& command)
+{
+    return ImportRecordFile(command.recordFile);
 }
 
 // A bad value of an option is told in one line, without the whole usage.
@@ -130,6 +143,8 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
+    {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
     {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };

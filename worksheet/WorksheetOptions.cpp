@@ -37,10 +37,11 @@ std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
     return text.toULongLong();
 }
 
-// The options of its own besides --worksheet itself.
+// The options of its own besides --worksheet itself and the settings, which
+// the drill takes too.
 const QStringList& sheetOptions()
 {
-    static const QStringList options{"range", "carry", "operation", "problems", "seed", "focus"};
+    static const QStringList options{"problems", "seed", "focus"};
     return options;
 }
 
@@ -85,11 +86,34 @@ std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequ
 
 } // namespace
 
+std::optional<QString> ReadSettingOptions(const QCommandLineParser& parser, WorksheetSettings& settings)
+{
+    for (const Choice& choice : choices) {
+        const QString option = QString::fromLatin1(choice.option);
+        if (!parser.isSet(option))
+            continue;
+        const QString value = parser.value(option);
+        const auto index = choice.values.indexOf(value);
+        if (index < 0)
+            return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
+        settings.*choice.setting = static_cast<std::int32_t>(index);
+    }
+    return std::nullopt;
+}
+
+bool SettingOptionsGiven(const QCommandLineParser& parser)
+{
+    return std::any_of(std::begin(choices), std::end(choices),
+                       [&](const Choice& choice) { return parser.isSet(QString::fromLatin1(choice.option)); });
+}
+
 void AddWorksheetOptions(QCommandLineParser& parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("worksheet")));
     for (const QString& option : sheetOptions())
         parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("value")));
+    for (const Choice& choice : choices)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(choice.option), QString(), QStringLiteral("value")));
 }
 
 QString WorksheetUsageText()
@@ -121,16 +145,8 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         if (parser.isSet(option) && !parser.isSet(QStringLiteral("worksheet")))
             return QStringLiteral("--%1: goes with --worksheet").arg(option);
     WorksheetRequest request;
-    for (const Choice& choice : choices) {
-        const QString option = QString::fromLatin1(choice.option);
-        if (!parser.isSet(option))
-            continue;
-        const QString value = parser.value(option);
-        const auto index = choice.values.indexOf(value);
-        if (index < 0)
-            return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
-        request.settings.*choice.setting = static_cast<std::int32_t>(index);
-    }
+    if (const auto refusal = ReadSettingOptions(parser, request.settings))
+        return *refusal;
     if (parser.isSet(QStringLiteral("problems"))) {
         const QString value = parser.value(QStringLiteral("problems"));
         const auto count = wholeNumber(value, MAX_PROBLEM_COUNT);

@@ -26,7 +26,7 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
     QTemporaryDir directory;
     const QStringList sheet{"--worksheet", "sheet.pdf"};
     const struct { QStringList arguments; const char* says; } refusals[] = {
-        {{"--range", "20"}, "--range: goes with --worksheet"},
+        {{"--problems", "20"}, "--problems: goes with --worksheet"},
         {sheet + QStringList{"--range", "15"}, "--range: \"15\" is not one of 10, 20, 100, 1000, 9999"},
         {sheet + QStringList{"--carry", "sometimes"}, "--carry: \"sometimes\" is not one of none, always, mixed"},
         {sheet + QStringList{"--operation", "times"}, "--operation: \"times\" is not one of add, subtract"},
