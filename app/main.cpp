@@ -106,6 +106,13 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
+int openRecord(const CommandLine&)
+{
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
+    return OpenRecordWindow();
+}
+
 int exportRecord(const CommandLine& command)
 {
     return ExportRecordFile(command.recordFile);
@@ -143,6 +150,7 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::RecordWindow, Drawing::Desktop, openRecord},
     {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
     {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
     {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},

@@ -103,7 +103,7 @@ bool WrittenFile::open()
     return true;
 }
 
-bool WrittenFile::commit(const QByteArray& bytes)
+bool WrittenFile::store(const QByteArray& bytes)
 {
     for (qsizetype written = 0; written < bytes.size();) {
         const ssize_t got = ::write(temporary_, bytes.constData() + written, std::size_t(bytes.size() - written));
@@ -114,8 +114,18 @@ bool WrittenFile::commit(const QByteArray& bytes)
     const bool synced = ::fsync(temporary_) == 0;
     const bool closed = ::close(temporary_) == 0;
     temporary_ = -1;
-    if (!synced || !closed || ::renameat(folder_, temporaryName_.constData(), folder_, leaf_.constData()) != 0)
+    return (synced && closed) || failWithErrno();
+}
+
+bool WrittenFile::place()
+{
+    if (::renameat(folder_, temporaryName_.constData(), folder_, leaf_.constData()) != 0)
         return failWithErrno();
     temporaryName_.clear();
     return true;
+}
+
+bool WrittenFile::commit(const QByteArray& bytes)
+{
+    return store(bytes) && place();
 }

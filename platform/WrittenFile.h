@@ -25,6 +25,10 @@ public:
     // Writes the bytes and puts them in the file's place; false, with
     // errorString(), when anything failed.
     bool commit(const QByteArray& bytes);
+    // The two halves of commit, for files that appear together: every one
+    // stored on the disk before any takes its place.
+    bool store(const QByteArray& bytes);
+    bool place();
     QString errorString() const { return error_; }
 
 private:

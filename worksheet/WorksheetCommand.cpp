@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/WorksheetCommand.h"
 
-#include "platform/NativeName.h"
-#include "platform/WrittenFile.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/WorksheetPrinting.h"
+#include "worksheet/WorksheetFiles.h"
 #include "worksheet/WorksheetWindow.h"
 
 #include <QApplication>
@@ -15,10 +13,9 @@
 
 namespace {
 
-int cannotWrite(const QString& file, const QString& reason)
+int cannotWrite(const QString& reason)
 {
-    std::fprintf(stderr, "porominka: --worksheet: cannot write \"%s\": %s\n", qUtf8Printable(file),
-                 qUtf8Printable(reason));
+    std::fprintf(stderr, "porominka: --worksheet: cannot write %s\n", qUtf8Printable(reason));
     return 2;
 }
 
@@ -32,27 +29,29 @@ int WriteWorksheetFile(const WorksheetRequest& request)
     const QByteArray callerDirectory = qgetenv("POROMINKA_CALLER_DIR");
     if (qEnvironmentVariableIsSet("POROMINKA_CALLER_DIR") && callerDirectory.isEmpty()
         && !request.file.startsWith(u'/'))
-        return cannotWrite(request.file, QStringLiteral("the directory it was started from has no name"));
-    WrittenFile file(NameToBytes(request.file), callerDirectory);
-    if (!file.open())
-        return cannotWrite(request.file, file.errorString());
+        return cannotWrite(QStringLiteral("\"%1\": the directory it was started from has no name").arg(request.file));
+    WorksheetFiles files(request.file, request.key, callerDirectory);
+    if (const QString failure = files.Open(); !failure.isEmpty())
+        return cannotWrite(failure);
     // Drawing text needs the fonts of a GUI application, but no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "porominka";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    if (!file.commit(WorksheetPdf(DrawWorksheet(request.settings))))
-        return cannotWrite(request.file, file.errorString());
+    if (const QString failure = files.Write(DrawWorksheet(request.settings)); !failure.isEmpty())
+        return cannotWrite(failure);
     // A seed the caller never saw could not make the same sheet again.
     if (!request.seedGiven && (std::printf("seed: %u\n", request.settings.seed) < 0 || std::fflush(stdout) != 0))
-        return cannotWrite(QStringLiteral("seed: %1").arg(request.settings.seed), QString::fromLocal8Bit(std::strerror(errno)));
+        return cannotWrite(QStringLiteral("\"seed: %1\": %2")
+                               .arg(request.settings.seed)
+                               .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return 0;
 }
 
 int OpenWorksheetWindow(const WorksheetRequest& request)
 {
-    WorksheetWindow window(request.settings);
+    WorksheetWindow window(request.settings, request.key);
     window.show();
     return QApplication::exec();
 }

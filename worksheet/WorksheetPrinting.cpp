@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/WorksheetPrinting.h"
 
-#include "platform/WrittenFile.h"
 #include "worksheet/SheetGeometry.h"
 #include "worksheet/SheetPages.h"
 #include "worksheet/Worksheet.h"
@@ -17,7 +16,7 @@ void PrintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet)
     QPainter painter(&device);
     const double scale = std::min(device.width() / SHEET_PAGE_SIZE.width(),
                                   device.height() / SHEET_PAGE_SIZE.height());
-    const int pages = SheetPageCount(static_cast<int>(sheet.problems.size()));
+    const int pages = SheetPageCount(sheet);
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();
@@ -57,12 +56,4 @@ QByteArray WorksheetPdf(const Worksheet& sheet, const QPageLayout& layout)
         PrintWorksheet(writer, sheet);
     }
     return bytes;
-}
-
-QString WriteWorksheetPdf(const QByteArray& name, const Worksheet& sheet, const QPageLayout& layout)
-{
-    WrittenFile file(name);
-    if (!file.open() || !file.commit(WorksheetPdf(sheet, layout)))
-        return file.errorString();
-    return {};
 }

@@ -22,10 +22,3 @@ QPageLayout SheetPdfLayout();
 
 // The sheet as the bytes of a PDF file with pages of `layout`.
 QByteArray WorksheetPdf(const Worksheet& sheet, const QPageLayout& layout = SheetPdfLayout());
-
-// Writes the sheet as a PDF file named by the caller's bytes, relative to the
-// working directory, as a WrittenFile: whole or not at all, never through a
-// link or over anything but a regular file. Gives the reason when it cannot
-// be written, an empty text when it was.
-QString WriteWorksheetPdf(const QByteArray& name, const Worksheet& sheet,
-                          const QPageLayout& layout = SheetPdfLayout());

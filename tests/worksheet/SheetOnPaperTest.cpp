@@ -3,9 +3,8 @@
 #include "engine/WorkedAnswer.h"
 #include "tests/worksheet/PdfText.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/WorksheetPrinting.h"
+#include "worksheet/WorksheetFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,7 +23,9 @@ SheetText writeAndReadBack(const Worksheet& sheet)
 {
     const QTemporaryDir directory;
     const QString path = directory.filePath(QStringLiteral("sheet.pdf"));
-    EXPECT_EQ(WriteWorksheetPdf(QFile::encodeName(path), sheet), QString());
+    WorksheetFiles files(path, AnswerKey::After);
+    EXPECT_EQ(files.Open(), QString());
+    EXPECT_EQ(files.Write(sheet), QString());
     return ReadSheet(path);
 }
 

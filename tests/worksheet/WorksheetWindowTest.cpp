@@ -2,15 +2,19 @@
 #include "platform/QuestionBox.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/Recorded.h"
+#include "widgets/RadioGroup.h"
 #include "worksheet/WorksheetWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -53,19 +57,17 @@ TEST(WorksheetWindow, WritesTheFileItAskedAboutAndTellsOfAFailure)
         // afterwards is the new sheet, and the error box.
         const char* askedAbout;
         bool sheet;
-        const char* box;
+        bool box;
     } rows[] = {
-        {"a new name without .pdf", false, "new", false, true, 0, nullptr, true, nullptr},
-        {"an old NAME.pdf, typed NAME, kept", false, "old", true, false, 0, "old.pdf", false, nullptr},
-        {"an old NAME.pdf, typed NAME, replaced", false, "old", true, true, 0, "old.pdf", true, nullptr},
-        {"an old NAME.pdf, typed in full, replaced", false, "old.pdf", true, true, 0, "old.pdf", true, nullptr},
-        {"a full disk under 「PDF に する」", false, "old.pdf", true, true, 4096, "old.pdf", false,
-         "old.pdf に かけません（File too large）。"},
-        {"printed to a new file", true, "new.pdf", false, true, 0, nullptr, true, nullptr},
-        {"printed over an old file on a full disk", true, "old.pdf", true, true, 4096, nullptr, false,
-         "old.pdf に かけません（File too large）。"},
+        {"a new name without .pdf", false, "new", false, true, 0, nullptr, true, false},
+        {"an old NAME.pdf, typed NAME, kept", false, "old", true, false, 0, "old.pdf", false, false},
+        {"an old NAME.pdf, typed NAME, replaced", false, "old", true, true, 0, "old.pdf", true, false},
+        {"an old NAME.pdf, typed in full, replaced", false, "old.pdf", true, true, 0, "old.pdf", true, false},
+        {"a full disk under 「PDF に する」", false, "old.pdf", true, true, 4096, "old.pdf", false, true},
+        {"printed to a new file", true, "new.pdf", false, true, 0, nullptr, true, false},
+        {"printed over an old file on a full disk", true, "old.pdf", true, true, 4096, nullptr, false, true},
     };
-    WorksheetWindow window({0, 0, 0, 12, 7});
+    WorksheetWindow window({0, 0, 0, 12, 7}, AnswerKey::After);
     window.show();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -99,12 +101,26 @@ TEST(WorksheetWindow, WritesTheFileItAskedAboutAndTellsOfAFailure)
         const QByteArray bytes = file.readAll();
         EXPECT_EQ(bytes.startsWith("%PDF"), row.sheet);
         EXPECT_EQ(bytes == old, row.existing && !row.sheet);
-        EXPECT_EQ(boxes.size(), row.box ? 1u : 0u);
-        if (row.box && !boxes.empty()) {
-            EXPECT_EQ(boxes.front().second, dir.filePath(row.box));
-        }
+        const QString box = QStringLiteral("%1 に かけません（\"%1\": File too large）。").arg(written);
+        QStringList told;
+        for (const auto& [title, text] : boxes)
+            told << text;
+        EXPECT_EQ(told.join(u'\n').toStdString(), row.box ? box.toStdString() : "");
         EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(written).fileName()});
     }
+}
+
+// The window opens with the key where the command line put it; 「べつの
+// もんだい」 draws a new number, and the preview shows its other problems at
+// once.
+TEST(WorksheetWindow, OtherProblemsShowAtOnceInThePreview)
+{
+    WorksheetWindow window({0, 0, 0, 12, 7}, AnswerKey::Separate);
+    EXPECT_EQ(window.KeyGroup->ItemIndex(), 1);
+    const QImage before = window.Preview->pixmap().toImage();
+    QTest::mouseClick(window.OtherProblemsButton, Qt::LeftButton);
+    EXPECT_NE(window.SeedBox->text(), QStringLiteral("7"));
+    EXPECT_NE(window.Preview->pixmap().toImage(), before);
 }
 
 } // namespace
