@@ -86,6 +86,13 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         for (const QString& text : says)
             EXPECT_TRUE(said.contains(text)) << text.toStdString() << " not in:\n" << said.toStdString();
         EXPECT_TRUE((refused ? run.out : run.err).isEmpty());
+        // An answer that cannot reach the caller is a failure too.
+        if (!refused) {
+            const ProcessRun full = RunProcess(QStringLiteral(POROMINKA_PROGRAM), arguments, QDir::tempPath(),
+                                               EnvironmentWithoutDisplay(), QStringLiteral("/dev/full"));
+            EXPECT_EQ(full.exitCode, 2);
+            EXPECT_TRUE(full.err.contains(QStringLiteral("cannot write to standard output"))) << full.err.toStdString();
+        }
     }
     EXPECT_EQ(ParseCommandLine({"porominka", "--zoom", "0.75"}).play.zoom, 0.75);
     EXPECT_EQ(ParseCommandLine({"porominka", "--zoom", "4"}).play.zoom, 4);
