@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/RefusalWords.h"
 #include "platform/ProgramVersion.h"
 
 #include <QCommandLineOption>
@@ -31,6 +32,8 @@ const std::vector<OptionRow>& optionRows()
          "Open every picture, sound and the help file from the working directory; print one line per "
          "file that fails; exit 1 if any failed, else 0."},
         {{"mute"}, "音を出しません（ビープ音も鳴りません）。", "Play no sound at all, not even a beep."},
+        {{"record"}, "おうちの かた むけの「きろく」を ひらきます。",
+         "Open \"きろく\", the private record for parents."},
         {{"no-record"}, "この回は きろく（はんていした問題）をのこしません。",
          "Keep nothing of this run in the private record."},
         {{"export-record"},
@@ -58,6 +61,7 @@ constexpr ModeOption modeOptions[] = {
     {"version", CommandLine::Mode::Version},
     {"check", CommandLine::Mode::Check},
     {"worksheet", CommandLine::Mode::WorksheetWindow},
+    {"record", CommandLine::Mode::RecordWindow},
     {"export-record", CommandLine::Mode::ExportRecord},
     {"import-record", CommandLine::Mode::ImportRecord},
 };
@@ -154,7 +158,7 @@ constexpr UsageRule usageRules[] = {optionGivenTwice, modesTogether, emptyArgume
 CommandLine refused(CommandLine command, const QString& refusal)
 {
     command.mode = CommandLine::Mode::OptionRefused;
-    command.error = QStringLiteral("porominka: ") + refusal;
+    command.error = QStringLiteral("porominka: ") + InEnglishAndJapanese(refusal);
     return command;
 }
 

@@ -18,6 +18,7 @@ struct CommandLine {
         Check,
         WorksheetFile,
         WorksheetWindow,
+        RecordWindow,
         ExportRecord,
         ImportRecord,
         OptionRefused,

@@ -3,6 +3,9 @@
 
 #include "record/RecordFile.h"
 #include "record/RecordStore.h"
+#include "record_window/RecordWindow.h"
+
+#include <QApplication>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,6 +50,14 @@ int ExportRecordFile(const QString& file)
         return fail("export-record", QStringLiteral("cannot write \"%1\": %2").arg(file, out.errorString()));
     std::printf("%zu\n", record.size());
     return 0;
+}
+
+int OpenRecordWindow()
+{
+    RecordStore store(DefaultRecordPath());
+    RecordWindow window(store);
+    window.show();
+    return QApplication::exec();
 }
 
 int ImportRecordFile(const QString& file)

@@ -9,3 +9,7 @@
 // import that gives 2 has changed nothing.
 int ExportRecordFile(const QString& file);
 int ImportRecordFile(const QString& file);
+
+// Opens "きろく" and runs it until it is closed; the entry has created the
+// application object.
+int OpenRecordWindow();

@@ -8,6 +8,7 @@
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/NativeName.h"
 #include "platform/ProgramZoom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
@@ -24,21 +25,32 @@
 
 namespace {
 
-void print(std::FILE* stream, const QString& text)
+bool print(std::FILE* stream, const QString& text)
 {
-    QTextStream(stream) << text;
+    QTextStream out(stream);
+    out << text;
+    out.flush();
+    return out.status() == QTextStream::Ok;
+}
+
+// An answer that never reached the caller is a failure: 2 after one line on
+// the error output; else `status`.
+int answer(const QString& text, int status = 0)
+{
+    if (print(stdout, text))
+        return status;
+    print(stderr, QStringLiteral("porominka: 標準出力に書けません / cannot write to standard output\n"));
+    return 2;
 }
 
 int showUsage(const CommandLine&)
 {
-    print(stdout, UsageText());
-    return 0;
+    return answer(UsageText());
 }
 
 int showVersion(const CommandLine&)
 {
-    print(stdout, VersionText());
-    return 0;
+    return answer(VersionText());
 }
 
 int refuse(const CommandLine& command)
@@ -50,13 +62,10 @@ int refuse(const CommandLine& command)
 int checkFiles(const CommandLine&)
 {
     const QStringList failures = InstallationCheck::Failures();
-    for (const QString& failure : failures)
-        print(stdout, failure + QLatin1Char('\n'));
     if (!failures.isEmpty())
-        return 1;
-    print(stdout, QStringLiteral("%1 個のファイルがすべてそろっています。 / All %1 files are in place.\n")
+        return answer(failures.join(QLatin1Char('\n')) + QLatin1Char('\n'), 1);
+    return answer(QStringLiteral("%1 個のファイルがすべてそろっています。 / All %1 files are in place.\n")
                       .arg(InstallationCheck::ProgramFiles().size()));
-    return 0;
 }
 
 int play(const CommandLine& command)
@@ -97,6 +106,13 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet);
 }
 
+int openRecord(const CommandLine&)
+{
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
+    return OpenRecordWindow();
+}
+
 int exportRecord(const CommandLine& command)
 {
     return ExportRecordFile(command.recordFile);
@@ -134,6 +150,7 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::RecordWindow, Drawing::Desktop, openRecord},
     {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
     {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
     {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
@@ -144,9 +161,10 @@ constexpr ModeRow modes[] = {
 
 int main(int argc, char* argv[])
 {
+    // Every byte of every argument is kept: a file's name need not be UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << NameFromBytes(argv[i]);
     const CommandLine command = ParseCommandLine(arguments);
 
     const ModeRow& row =

@@ -2,56 +2,56 @@
 #include "worksheet/WorksheetCommand.h"
 
 #include "worksheet/Worksheet.h"
-#include "worksheet/WorksheetPrinting.h"
+#include "worksheet/WorksheetFiles.h"
 #include "worksheet/WorksheetWindow.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
-int cannotWrite(const QSaveFile& file)
+int cannotWrite(const QString& reason)
 {
-    std::fprintf(stderr, "porominka: --worksheet: cannot write \"%s\": %s\n", qUtf8Printable(file.fileName()),
-                 qUtf8Printable(file.errorString()));
+    std::fprintf(stderr, "porominka: --worksheet: cannot write %s\n", qUtf8Printable(reason));
     return 2;
-}
-
-// The launcher starts the program in its own directory; a file named on the
-// command line belongs where the caller was. Without the launcher the
-// variable is unset, and a QDir of no path is the current directory.
-QString callersPath(const QString& file)
-{
-    return QDir(qEnvironmentVariable("POROMINKA_CALLER_DIR")).absoluteFilePath(file);
 }
 
 } // namespace
 
 int WriteWorksheetFile(const WorksheetRequest& request)
 {
-    QSaveFile file(callersPath(request.file));
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(file);
+    // The launcher names the caller's directory; a launcher that could not
+    // (the directory was deleted) leaves the name empty, and a relative file
+    // then has nowhere it belongs.
+    const QByteArray callerDirectory = qgetenv("POROMINKA_CALLER_DIR");
+    if (qEnvironmentVariableIsSet("POROMINKA_CALLER_DIR") && callerDirectory.isEmpty()
+        && !request.file.startsWith(u'/'))
+        return cannotWrite(QStringLiteral("\"%1\": the directory it was started from has no name").arg(request.file));
+    WorksheetFiles files(request.file, request.key, callerDirectory);
+    if (const QString failure = files.Open(); !failure.isEmpty())
+        return cannotWrite(failure);
     // Drawing text needs the fonts of a GUI application, but no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "porominka";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    WriteWorksheetPdf(file, DrawWorksheet(request.settings));
-    if (!file.commit())
-        return cannotWrite(file);
-    if (!request.seedGiven)
-        std::printf("seed: %u\n", request.settings.seed);
+    if (const QString failure = files.Write(DrawWorksheet(request.settings)); !failure.isEmpty())
+        return cannotWrite(failure);
+    // A seed the caller never saw could not make the same sheet again.
+    if (!request.seedGiven && (std::printf("seed: %u\n", request.settings.seed) < 0 || std::fflush(stdout) != 0))
+        return cannotWrite(QStringLiteral("\"seed: %1\": %2")
+                               .arg(request.settings.seed)
+                               .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return 0;
 }
 
 int OpenWorksheetWindow(const WorksheetRequest& request)
 {
-    WorksheetWindow window(request.settings);
+    WorksheetWindow window(request.settings, request.key);
     window.show();
     return QApplication::exec();
 }

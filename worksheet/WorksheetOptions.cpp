@@ -29,6 +29,9 @@ const Choice choices[] = {
     {"operation", {"add", "subtract"}, &WorksheetSettings::selectedKind},
 };
 
+// In the order of AnswerKey.
+const QStringList answerKeys{"after", "separate", "none"};
+
 std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
@@ -41,7 +44,7 @@ std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
 // the drill takes too.
 const QStringList& sheetOptions()
 {
-    static const QStringList options{"problems", "seed", "focus"};
+    static const QStringList options{"problems", "seed", "focus", "key"};
     return options;
 }
 
@@ -121,10 +124,13 @@ QString WorksheetUsageText()
     return QStringLiteral(
         "  --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]\n"
         "              [--operation add|subtract] [--problems 1-40] [--seed S] [--focus ID]\n"
+        "              [--key after|separate|none]\n"
         "      問題と答えのプリントを PDF に書き出します（画面はいりません）。FILE がなければ\n"
         "      「プリント」の画面を開きます。同じ --seed なら同じプリントになります。\n"
         "      Write a worksheet and its answer key to FILE.pdf, with no display; without FILE,\n"
         "      open the \"プリント\" window. The same --seed gives the same sheet.\n"
+        "      --key: こたえを あとのページに（after）、べつの ファイル FILE-こたえ.pdf に（separate）、\n"
+        "      つけない（none）。 The answer key after the problems, in FILE-こたえ.pdf beside it, or none.\n"
         "      --focus ID: 1つのまちがいの れんしゅう。そのまちがいで答えがかわる問題だけを出します。\n"
         "      --range・--carry・--operation のないものは、そのまちがいが出やすい せっていにします。\n"
         "      Practice for one misconception: only problems whose answer it changes; --range,\n"
@@ -165,6 +171,14 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         if (!seed)
             return notOneOf(QStringLiteral("seed"), value, QStringLiteral("a whole number from 0 to %1").arg(highest));
         request.settings.seed = static_cast<std::uint32_t>(*seed);
+    }
+    if (parser.isSet(QStringLiteral("key"))) {
+        const QString value = parser.value(QStringLiteral("key"));
+        const auto index = answerKeys.indexOf(value);
+        if (index < 0)
+            return notOneOf(QStringLiteral("key"), value,
+                            QStringLiteral("one of ") + answerKeys.join(QStringLiteral(", ")));
+        request.key = static_cast<AnswerKey>(index);
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)

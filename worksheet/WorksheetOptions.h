@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "worksheet/WorksheetFiles.h"
 #include "worksheet/WorksheetSettings.h"
 
 #include <QString>
@@ -37,6 +38,7 @@ struct WorksheetRequest {
     WorksheetSettings settings;
     bool seedGiven = false;
     QString file;
+    AnswerKey key = AnswerKey::After;
 };
 
 // Reads the parsed options. Bad input gives one line naming the option and

@@ -5,10 +5,9 @@
 #include "worksheet/SheetPages.h"
 #include "worksheet/Worksheet.h"
 
-#include <QPageLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -17,7 +16,7 @@ void PrintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet)
     QPainter painter(&device);
     const double scale = std::min(device.width() / SHEET_PAGE_SIZE.width(),
                                   device.height() / SHEET_PAGE_SIZE.height());
-    const int pages = SheetPageCount(static_cast<int>(sheet.problems.size()));
+    const int pages = SheetPageCount(sheet);
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();
@@ -39,22 +38,22 @@ void PaintFirstPagePreview(QPainter& painter, const Worksheet& sheet, double wid
     painter.restore();
 }
 
-void WriteWorksheetPdf(QIODevice& device, const Worksheet& sheet)
+QPageLayout SheetPdfLayout()
 {
-    QPdfWriter writer(&device);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(QStringLiteral("ぽろみんか プリント"));
-    writer.setCreator(QStringLiteral("ぽろみんか"));
-    PrintWorksheet(writer, sheet);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
 }
 
-QString WriteWorksheetPdf(const QString& path, const Worksheet& sheet)
+QByteArray WorksheetPdf(const Worksheet& sheet, const QPageLayout& layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    WriteWorksheetPdf(file, sheet);
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(layout);
+        writer.setTitle(QStringLiteral("ぽろみんか プリント"));
+        writer.setCreator(QStringLiteral("ぽろみんか"));
+        PrintWorksheet(writer, sheet);
+    }
+    return bytes;
 }

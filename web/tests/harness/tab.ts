@@ -36,5 +36,11 @@ export interface Tab {
   close(): Promise<void>;
 }
 
-/** Resolves once the page has drawn its first view; rejects if it never does. */
-export const READY = 'window.porominkaReady.then(() => true)';
+/**
+ * Resolves once the page has drawn its first view. The page's module may
+ * name its promise a moment after the load event, so it is waited for.
+ */
+export const READY = `new Promise((named) => {
+  const wait = () => (window.porominkaReady ? named(window.porominkaReady.then(() => true)) : setTimeout(wait, 20));
+  wait();
+})`;

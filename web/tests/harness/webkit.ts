@@ -100,21 +100,24 @@ export class WebKitTab implements Tab {
   }
 
   async open(url: string, viewport: Viewport): Promise<void> {
-    // The window rectangle counts the browser's own frame and bars: size it,
-    // see what the page got, and add the difference.
-    // The window manager may take a moment; the page is loaded only once the
-    // viewport has its size, so nothing is measured before a late resize.
-    await this.send('/window/rect', 'POST', viewport);
-    const inner = await this.viewport();
-    await this.send('/window/rect', 'POST', {
-      width: 2 * viewport.width - inner.width,
-      height: 2 * viewport.height - inner.height,
-    });
+    // The window rectangle counts the browser's own frame and bars: the
+    // window is grown by what the page lacks until the page has its size.
+    // The window follows a moment later, so each step waits for the page to
+    // see the change before it measures again; nothing is loaded before.
     for (let attempt = 0; ; ++attempt) {
-      const now = await this.viewport();
-      if (now.width === viewport.width && now.height === viewport.height) break;
-      if (attempt === 50) throw new Error(`the viewport stays ${now.width}×${now.height}`);
-      await sleep(100);
+      const inner = await this.viewport();
+      if (inner.width === viewport.width && inner.height === viewport.height) break;
+      if (attempt === 10) throw new Error(`the viewport stays ${inner.width}×${inner.height}`);
+      const outer = await this.send<Viewport>('/window/rect', 'GET');
+      await this.send('/window/rect', 'POST', {
+        width: outer.width + viewport.width - inner.width,
+        height: outer.height + viewport.height - inner.height,
+      });
+      for (let wait = 0; wait < 20; ++wait) {
+        const now = await this.viewport();
+        if (now.width !== inner.width || now.height !== inner.height) break;
+        await sleep(50);
+      }
     }
     await this.send('/url', 'POST', { url });
     await this.evaluate(READY);
@@ -135,11 +138,10 @@ export class WebKitTab implements Tab {
       // follow quickly as one double click, so a single click waits until
       // the last press is past the double-click time.
       if (action === 'down' && clicks === 1) actions.push(null);
-      const id = device;
       const move = { type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport', duration: 0 };
       const pointer = action === 'move' ? [move] : [move, { type: action === 'down' ? 'pointerDown' : 'pointerUp', button: buttons[button] }];
       for (const step of pointer)
-        actions.push({ type: 'pointer', id, parameters: { pointerType: device }, actions: [step] });
+        actions.push({ type: 'pointer', id: device, parameters: { pointerType: device }, actions: [step] });
     }
     // One source per action keeps their order; each is sent on its own.
     for (const source of actions) {
