@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
-#include "engine/ExerciseState.h"
-#include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
+#include "session/PracticeSession.h"
 #include "worksheet/WorksheetCommand.h"
 
 #include <QApplication>
 #include <QTextStream>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <iterator>
 #include <optional>
@@ -65,12 +65,13 @@ int play(const CommandLine& command)
     // program's windows.
     QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
 
-    ExerciseState state;
-    RandomSource random;
-    TForm1 form1(state, random);
+    // Each start draws other problems.
+    PracticeSession session(static_cast<RandomSource::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    TForm1 form1(session);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
-    TForm2 form2(state);
+    TForm2 form2;
     form1.SetModelAnswerWindow(&form2);
 
     // Closing the practice window ends the program; the model-answer window

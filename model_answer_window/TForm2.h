@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/ExerciseState.h"
+#include "engine/WorkedAnswer.h"
 #include "widgets/ColumnBuilder.h"
 
 #include <QWidget>
@@ -15,12 +15,19 @@ class QLineEdit;
 class QPushButton;
 
 // "おてほん": the worked model answer of the problem on screen, with the
-// carried digits or the lowered upper digits in blue above the sum. It only
-// reads the exercise state; it shows nothing of what the child entered.
+// carried digits or the lowered upper digits in blue above the sum. The
+// practice window shows and hides it as the session says; it shows nothing
+// of what the child entered.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(const ExerciseState& state, QWidget* parent = nullptr);
+    explicit TForm2(QWidget* parent = nullptr);
+
+    // Draws the worked answer, its pictures read beforehand, and shows the
+    // window.
+    void ShowWorkedSum(const WorkedSum& sum);
+    // Restored if minimised, and brought in front of the practice window.
+    void BringForward();
 
     Panel* Panel1;
     QLineEdit* Edit1;
@@ -42,13 +49,13 @@ public:
     QFrame* Shape1;
     QPushButton* Button1;
 
+signals:
+    // "もどる" or the close box: the child puts the window away.
+    void putAway();
+
 protected:
-    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormShow();
-    void Button1Click();
-
-    const ExerciseState& state_;
     ColumnControls<QLineEdit> columns_;
 };

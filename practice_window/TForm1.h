@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/ExerciseState.h"
-#include "engine/RandomSource.h"
+#include "session/PracticeSession.h"
+#include "session/SessionView.h"
 #include "widgets/ColumnBuilder.h"
 
+#include <QString>
 #include <QWidget>
 
-#include <array>
-#include <cstdint>
+#include <functional>
 
 class EntryCell;
 class KeypadKey;
@@ -20,22 +20,24 @@ class QLineEdit;
 class QPushButton;
 class RadioGroup;
 class SpeedButton;
+class TForm2;
 
 // The practice window: the settings, the column sum the child works on, the
-// keypad strip, the counters and the buttons that drive a practice run.
+// keypad strip, the counters and the buttons that drive a practice run. It
+// hands every mouse, finger and key event to the practice session as the
+// event the child meant, and draws the session's view; it decides nothing.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1(ExerciseState& state, RandomSource& random, QWidget* parent = nullptr);
+    explicit TForm1(PracticeSession& session, QWidget* parent = nullptr);
 
-    // The model-answer window, shown by "せいかいを見る" and hidden whenever a
-    // new problem is drawn.
-    void SetModelAnswerWindow(QWidget* form2) { Form2 = form2; }
+    // "おてほん", shown and put away as the session says.
+    void SetModelAnswerWindow(TForm2* form2);
 
-    // Lays out the problem NewProblem has just drawn. Every picture it needs
-    // is read before the sheet changes: one that cannot be read leaves the
-    // sheet as it was.
-    void PresentProblem();
+    // Draws the session's view as it stands now. Every picture the change
+    // needs is read first; one that cannot be read is reported back to the
+    // session, and the view it falls back to is drawn instead.
+    void Refresh();
 
     // The controls, by the names the rest of the program knows them by.
     Panel* Panel1;
@@ -87,6 +89,7 @@ public:
     RadioGroup* RadioGroup3;
 
 protected:
+    // A move over the bare window lets go of a carried symbol.
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -94,39 +97,28 @@ private:
     void BuildKeypadPanel();
     void BuildCounterPanel();
     void BuildSettingsPanel();
-    void WireDigitEntry();
-    void WireRunControls();
     void SetTabOrder();
     void FormCreate();
 
-    // Digit entry.
-    void PickUpSymbol(std::int32_t symbol);
-    void DropOnCell(EntryCell* cell, std::int32_t& slot);
-    void DropOnUpperDigit(int column);
-    void ToggleStrike(int column);
-    void UpperDigitClick(int column);
-    void TapUpperDigit(int column);
-    void CancelHold();
-    void StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton button);
-    void TapCell(EntryCell* cell, std::int32_t& slot);
-    void TypeIntoCell(EntryCell* cell, std::int32_t& slot, std::int32_t typed);
+    // From Qt's signals to the session's events (EventRouting.cpp).
+    void RouteEntryGestures();
+    void RouteRunButtons();
+    // Hands one event to the session and draws the outcome.
+    void Act(const std::function<void(PracticeSession&)>& event);
+    void ChooseSettings();
 
-    // Practice run.
-    void SpeedButton1Click();
-    // Draws and shows the next problem; the run as it stood before the
-    // press is what it goes back to when the problem cannot be shown.
-    void NextProblem(ExerciseState runBeforePress);
-    void JudgeProblem();
-    void Button12Click();
-    void Button14Click();
-    void SpeedButton2Click();
-    void Button13Click();
-    void ShowCounts();
-    void ShowModelAnswerWindow(bool visible);
+    // Drawing the view (SheetDrawing.cpp).
+    void DrawSheet(const SessionView& view, bool newSheet);
+    void DrawWorkedAnswer(const SessionView& view);
+    void PlayEffects(const SessionView& view);
 
-    ExerciseState& state_;
-    RandomSource& random_;
-    QWidget* Form2 = nullptr;
+    PracticeSession& session_;
+    // What the window shows now.
+    SessionView drawn_;
+    // The directory the program started in, with a separator: the help file
+    // is looked up there.
+    QString programDirectory_;
+    TForm2* Form2 = nullptr;
 
     ColumnControls<EntryCell> columns_;
 };

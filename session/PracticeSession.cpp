@@ -9,7 +9,6 @@
 PracticeSession::PracticeSession(RandomSource::result_type seed)
     : random_(seed)
 {
-    SetStartupValues(run_);
     BeginEvent();
 }
 

@@ -61,8 +61,7 @@ void PaintPosedProblem(QPainter& painter, const ExerciseState& problem, int numb
 
 int WidestAnswer(const WorksheetSettings& settings)
 {
-    const DrawingRule& rule = DrawingRuleFor(settings.selectedRange, settings.selectedCarry,
-                                             OperationForKind(settings.selectedKind));
+    const DrawingRule& rule = DrawingRuleFor(settings.drill);
     const std::int32_t largest =
         rule.operation == Operation::Addition ? rule.upperHigh + rule.lowerHigh : rule.upperHigh;
     return std::min(static_cast<int>(QString::number(largest).size()), UNITS + 1);

@@ -3,6 +3,7 @@
 
 #include "platform/ToolkitFonts.h"
 #include "widgets/SettingCaptions.h"
+#include "layout/SettingItems.h"
 #include "worksheet/SheetGeometry.h"
 #include "worksheet/Worksheet.h"
 
@@ -41,9 +42,9 @@ QString SettingsInWords(const WorksheetSettings& settings)
     const auto words = [](const SettingGroupCaptions& group, int index) {
         return QStringLiteral("%1：%2").arg(group.caption, group.items.value(index));
     };
-    return QStringList{words(RangeCaptions(), settings.selectedRange),
-                       words(CarryCaptions(), settings.selectedCarry),
-                       words(KindCaptions(), settings.selectedKind)}
+    const SettingItems items = ItemsOf(settings.drill);
+    return QStringList{words(RangeCaptions(), items.range), words(CarryCaptions(), items.carryMode),
+                       words(KindCaptions(), items.kind)}
         .join(QStringLiteral("　"));
 }
 

@@ -10,6 +10,6 @@ Worksheet DrawWorksheet(const WorksheetSettings& settings)
     RandomSource random(settings.seed);
     sheet.problems.resize(static_cast<std::size_t>(settings.problemCount));
     for (ExerciseState& problem : sheet.problems)
-        NewProblem(problem, settings.selectedRange, settings.selectedCarry, settings.selectedKind, random);
+        NewProblem(problem, settings.drill, random);
     return sheet;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/WorksheetOptions.h"
 
+#include "layout/SettingItems.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -17,13 +19,13 @@ namespace {
 struct Choice {
     const char* option;
     QStringList values;
-    std::int32_t WorksheetSettings::*setting;
+    std::int32_t SettingItems::*item;
 };
 
 const Choice choices[] = {
-    {"range", {"10", "20", "100", "1000", "9999"}, &WorksheetSettings::selectedRange},
-    {"carry", {"none", "always", "mixed"}, &WorksheetSettings::selectedCarry},
-    {"operation", {"add", "subtract"}, &WorksheetSettings::selectedKind},
+    {"range", {"10", "20", "100", "1000", "9999"}, &SettingItems::range},
+    {"carry", {"none", "always", "mixed"}, &SettingItems::carryMode},
+    {"operation", {"add", "subtract"}, &SettingItems::kind},
 };
 
 std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
@@ -79,6 +81,7 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         if (parser.isSet(option) && !parser.isSet(QStringLiteral("worksheet")))
             return QStringLiteral("--%1: goes with --worksheet").arg(option);
     WorksheetRequest request;
+    SettingItems items{0, 0, 0};
     for (const Choice& choice : choices) {
         const QString option = QString::fromLatin1(choice.option);
         if (!parser.isSet(option))
@@ -87,8 +90,9 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         const auto index = choice.values.indexOf(value);
         if (index < 0)
             return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
-        request.settings.*choice.setting = static_cast<std::int32_t>(index);
+        items.*choice.item = static_cast<std::int32_t>(index);
     }
+    request.settings.drill = SettingsFromItems(items.range, items.carryMode, items.kind);
     if (parser.isSet(QStringLiteral("problems"))) {
         const QString value = parser.value(QStringLiteral("problems"));
         const auto count = wholeNumber(value, MAX_PROBLEM_COUNT);

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/DrillSettings.h"
+
 #include <cstdint>
 
-// What a sheet is drawn from: the three settings as the practice window's
-// radio item indexes, how many problems, and the seed that makes the sheet
-// come out the same again.
+// What a sheet is drawn from: the three settings of the practice window, how
+// many problems, and the seed that makes the sheet come out the same again.
 struct WorksheetSettings {
-    std::int32_t selectedRange = 0;
-    std::int32_t selectedCarry = 0;
-    std::int32_t selectedKind = 0;
+    DrillSettings drill;
     int problemCount = 12;
     std::uint32_t seed = 0;
 };

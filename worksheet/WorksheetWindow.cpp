@@ -7,6 +7,7 @@
 #include "widgets/ControlPlacement.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/SettingCaptions.h"
+#include "layout/SettingItems.h"
 #include "worksheet/SheetGeometry.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetPrinting.h"
@@ -66,9 +67,10 @@ WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* par
     setFixedSize(190 + previewWidth + 10, std::max(previewHeight, 448) + 20);
 
     // The settings stand as on the left of the practice window.
-    RangeGroup = settingGroup(RangeCaptions(), 1, settings.selectedRange, this, QRect(16, 10, 151, 131));
-    CarryGroup = settingGroup(CarryCaptions(), 1, settings.selectedCarry, this, QRect(16, 150, 151, 87));
-    KindGroup = settingGroup(KindCaptions(), 2, settings.selectedKind, this, QRect(16, 244, 151, 57));
+    const SettingItems items = ItemsOf(settings.drill);
+    RangeGroup = settingGroup(RangeCaptions(), 1, items.range, this, QRect(16, 10, 151, 131));
+    CarryGroup = settingGroup(CarryCaptions(), 1, items.carryMode, this, QRect(16, 150, 151, 87));
+    KindGroup = settingGroup(KindCaptions(), 2, items.kind, this, QRect(16, 244, 151, 57));
 
     label(QStringLiteral("もんだいの かず"), this, QRect(16, 316, 100, 20));
     ProblemCountBox = PlaceControl(new QSpinBox(this), QStringLiteral("ProblemCountBox"), QRect(116, 314, 51, 24),
@@ -110,8 +112,8 @@ void WorksheetWindow::Redraw()
     PrintButton->setEnabled(seedValid);
     if (!seedValid)
         return;
-    settings_ = {RangeGroup->ItemIndex(), CarryGroup->ItemIndex(), KindGroup->ItemIndex(), ProblemCountBox->value(),
-                 static_cast<std::uint32_t>(seed)};
+    settings_ = {SettingsFromItems(RangeGroup->ItemIndex(), CarryGroup->ItemIndex(), KindGroup->ItemIndex()),
+                 ProblemCountBox->value(), static_cast<std::uint32_t>(seed)};
     QImage page(Preview->contentsRect().size(), QImage::Format_RGB32);
     QPainter painter(&page);
     PaintFirstPagePreview(painter, DrawWorksheet(settings_), page.width());
