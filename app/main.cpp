@@ -9,6 +9,7 @@
 #include "practice_window/TForm1.h"
 #include "session/PracticeSession.h"
 #include "worksheet/WorksheetCommand.h"
+#include "worksheet_window/WorksheetWindow.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -90,7 +91,7 @@ int openWorksheet(const CommandLine& command)
 {
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
-    return OpenWorksheetWindow(command.worksheet);
+    return OpenWorksheetWindow(command.worksheet.settings);
 }
 
 // Bad worksheet input is told in one line, without the whole usage.

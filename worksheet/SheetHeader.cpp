@@ -2,8 +2,8 @@
 #include "worksheet/SheetHeader.h"
 
 #include "platform/ToolkitFonts.h"
-#include "widgets/SettingCaptions.h"
 #include "layout/SettingItems.h"
+#include "session/Wording.h"
 #include "worksheet/SheetGeometry.h"
 #include "worksheet/Worksheet.h"
 
@@ -39,12 +39,12 @@ void settingsAndRule(QPainter& painter, const Worksheet& sheet, double baseline)
 
 QString SettingsInWords(const WorksheetSettings& settings)
 {
-    const auto words = [](const SettingGroupCaptions& group, int index) {
-        return QStringLiteral("%1：%2").arg(group.caption, group.items.value(index));
+    const auto words = [](const SettingWording& setting, int index) {
+        return QStringLiteral("%1：%2").arg(QString::fromUtf8(setting.caption), QString::fromUtf8(setting.items.at(index)));
     };
     const SettingItems items = ItemsOf(settings.drill);
-    return QStringList{words(RangeCaptions(), items.range), words(CarryCaptions(), items.carryMode),
-                       words(KindCaptions(), items.kind)}
+    return QStringList{words(RangeWording(), items.range), words(CarryModeWording(), items.carryMode),
+                       words(KindWording(), items.kind)}
         .join(QStringLiteral("　"));
 }
 

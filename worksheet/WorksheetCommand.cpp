@@ -3,9 +3,8 @@
 
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetPrinting.h"
-#include "worksheet/WorksheetWindow.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -47,11 +46,4 @@ int WriteWorksheetFile(const WorksheetRequest& request)
     if (!request.seedGiven)
         std::printf("seed: %u\n", request.settings.seed);
     return 0;
-}
-
-int OpenWorksheetWindow(const WorksheetRequest& request)
-{
-    WorksheetWindow window(request.settings);
-    window.show();
-    return QApplication::exec();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheet/WorksheetWindow.h"
+#include "worksheet_window/WorksheetWindow.h"
 
 #include "platform/ErrorBox.h"
 #include "platform/ProgramIcon.h"
@@ -12,6 +12,7 @@
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetPrinting.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
@@ -144,4 +145,11 @@ void WorksheetWindow::Print()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         PrintWorksheet(printer, DrawWorksheet(settings_));
+}
+
+int OpenWorksheetWindow(const WorksheetSettings& settings)
+{
+    WorksheetWindow window(settings);
+    window.show();
+    return QApplication::exec();
 }
