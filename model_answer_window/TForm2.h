@@ -29,25 +29,26 @@ public:
     // Restored if minimised, and brought in front of the practice window.
     void BringForward();
 
-    Panel* Panel1;
-    QLineEdit* Edit1;
+    // The controls, by the names the tests and screen readers know them by.
+    Panel* Panel1;          // the worked sum
+    QLineEdit* Edit1;       // notation above the thousands to the tens
     QLineEdit* Edit2;
     QLineEdit* Edit3;
-    QLineEdit* Edit4;
+    QLineEdit* Edit4;       // the answer, thousands to units
     QLineEdit* Edit5;
     QLineEdit* Edit6;
     QLineEdit* Edit7;
-    PictureBox* Image1;
+    PictureBox* Image1;     // upper number, thousands to units
     PictureBox* Image2;
     PictureBox* Image3;
     PictureBox* Image4;
-    PictureBox* Image5;
-    PictureBox* Image6;
+    PictureBox* Image5;     // the operator sign
+    PictureBox* Image6;     // lower number, thousands to units
     PictureBox* Image7;
     PictureBox* Image8;
     PictureBox* Image9;
-    QFrame* Shape1;
-    QPushButton* Button1;
+    QFrame* Shape1;         // the rule line
+    QPushButton* Button1;   // "もどる"
 
 signals:
     // "もどる" or the close box: the child puts the window away.

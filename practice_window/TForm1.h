@@ -39,37 +39,38 @@ public:
     // session, and the view it falls back to is drawn instead.
     void Refresh();
 
-    // The controls, by the names the rest of the program knows them by.
-    Panel* Panel1;
-    Panel* Panel2;
-    Panel* Panel3;
-    Panel* Panel4;
-    EntryCell* Edit9;
+    // The controls, by the names the rest of the program, its tests and
+    // screen readers know them by.
+    Panel* Panel1;            // the problem: the column sum, messages, result
+    Panel* Panel2;            // the keypad strip
+    Panel* Panel3;            // the counters, restart, help and quit
+    Panel* Panel4;            // the settings
+    EntryCell* Edit9;         // answer cells, thousands to units
     EntryCell* Edit10;
     EntryCell* Edit11;
     EntryCell* Edit12;
-    EntryCell* Edit14;
+    EntryCell* Edit14;        // notation cells above the thousands to the tens
     EntryCell* Edit15;
     EntryCell* Edit16;
-    QLineEdit* Edit8;
-    QLineEdit* Edit13;
-    QLineEdit* Edit17;
-    QLineEdit* Edit18;
-    PictureBox* Image1;
+    QLineEdit* Edit8;         // the message on the answer
+    QLineEdit* Edit13;        // the message on the notation
+    QLineEdit* Edit17;        // problems done
+    QLineEdit* Edit18;        // the score
+    PictureBox* Image1;       // upper number, thousands to units
     PictureBox* Image2;
     PictureBox* Image3;
     PictureBox* Image4;
-    PictureBox* Image5;
-    PictureBox* Image6;
+    PictureBox* Image5;       // the operator sign
+    PictureBox* Image6;       // lower number, thousands to units
     PictureBox* Image7;
     PictureBox* Image8;
     PictureBox* Image9;
-    PictureBox* Image10;
-    QFrame* Shape1;
-    QPushButton* Button14;
-    SpeedButton* SpeedButton1;
-    SpeedButton* SpeedButton2;
-    KeypadKey* Button1;
+    PictureBox* Image10;      // the mascot or the verdict's picture
+    QFrame* Shape1;           // the rule line
+    QPushButton* Button14;    // "せいかいを見る": give up and show おてほん
+    SpeedButton* SpeedButton1;  // the main button: はじめる, はんてい, つぎをやる
+    SpeedButton* SpeedButton2;  // help
+    KeypadKey* Button1;       // keypad "１" to "９"
     KeypadKey* Button2;
     KeypadKey* Button3;
     KeypadKey* Button4;
@@ -78,15 +79,15 @@ public:
     KeypadKey* Button7;
     KeypadKey* Button8;
     KeypadKey* Button9;
-    KeypadKey* Button10;
-    KeypadKey* Button11;
-    QPushButton* Button12;
-    QPushButton* Button13;
-    QLabel* Label1;
-    QLabel* Label2;
-    RadioGroup* RadioGroup1;
-    RadioGroup* RadioGroup2;
-    RadioGroup* RadioGroup3;
+    KeypadKey* Button10;      // keypad "０"
+    KeypadKey* Button11;      // keypad "／", the slash that strikes a digit
+    QPushButton* Button12;    // "はじめから": restart the run
+    QPushButton* Button13;    // "おしまい": quit
+    QLabel* Label1;           // "もん" after the problem count
+    QLabel* Label2;           // "てん" after the score
+    RadioGroup* RadioGroup1;  // はんい: how large the numbers grow
+    RadioGroup* RadioGroup2;  // くりあがり: whether problems carry or borrow
+    RadioGroup* RadioGroup3;  // しゅるい: たしざん or ひきざん
 
 protected:
     // A move over the bare window lets go of a carried symbol.

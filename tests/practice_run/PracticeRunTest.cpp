@@ -136,30 +136,4 @@ TEST_F(PracticeRun, HelpOpensTheFileOfTheProgramDirectory)
     EXPECT_TRUE(viewer->browser()->toPlainText().startsWith("ぽろみんか の つかいかた"));
 }
 
-// A press that draws a problem it then cannot show leaves the run and the
-// sheet as they were before the press, so nothing unseen is ever judged;
-// once the pictures are back it draws and shows a fresh problem. The
-// pictures taken away: the mascot comes first, then the sign (たしざん is
-// selected), then the digits. The clicks that bring the run to the press,
-// then the press: S the main button, 4 "せいかいを見る", R "はじめから".
-class UnshownProblem : public PracticeRun, public testing::WithParamInterface<std::tuple<std::string, std::string>> {};
-
-TEST_P(UnshownProblem, ThePressIsUndoneAndTheNextTriesAgain)
-{
-    const auto& [missing, keys] = GetParam();
-    for (const char key : keys.substr(0, keys.size() - 1))
-        click(control(key));
-    const std::int32_t problemsBefore = session.Run().ProblemCount;
-    pressWithout(QString::fromStdString(missing).split(u' '), control(keys.back()));
-    EXPECT_EQ(session.Run().Phase, Phase::FirstTry);
-    EXPECT_EQ(session.Run().ProblemCount, keys.back() == 'R' ? 1 : problemsBefore + 1);
-    EXPECT_EQ(form.SpeedButton1->text(), "はんてい");
-    EXPECT_TRUE(form.Image5->isVisible() && form.Edit12->isVisible());
-}
-
-const char* const digitPictures = "n0.bmp n1.bmp n2.bmp n3.bmp n4.bmp n5.bmp n6.bmp n7.bmp n8.bmp n9.bmp";
-INSTANTIATE_TEST_SUITE_P(Table, UnshownProblem,
-                         testing::Combine(testing::Values("mascot.bmp", "plus.bmp", digitPictures),
-                                          testing::Values("S", "S4S", "SR")));
-
 } // namespace
