@@ -135,17 +135,27 @@ QString argumentWithoutAFile(const QCommandLineParser& parser, const QStringList
 constexpr UsageRule usageRules[] = {optionGivenTwice, modesTogether, emptyArgument, nothingAfterTheOptions,
                                     argumentWithoutAFile};
 
+// Whether reading options refused a value; the command then says so in one
+// line naming the option and the values it takes.
+template <class Request>
+bool refuses(const std::variant<Request, QString>& read, CommandLine& command)
+{
+    const QString* refusal = std::get_if<QString>(&read);
+    if (!refusal)
+        return false;
+    command.mode = CommandLine::Mode::OptionRefused;
+    command.error = QStringLiteral("porominka: ") + *refusal;
+    return true;
+}
+
 // --worksheet and its options: a file to write, the window, or one line
 // saying what is wrong.
 CommandLine worksheetCommand(const QCommandLineParser& parser)
 {
     CommandLine command;
     const auto read = ReadWorksheetOptions(parser);
-    if (const QString* refusal = std::get_if<QString>(&read)) {
-        command.mode = CommandLine::Mode::WorksheetRefused;
-        command.error = QStringLiteral("porominka: ") + *refusal;
+    if (refuses(read, command))
         return command;
-    }
     command.worksheet = std::get<WorksheetRequest>(read);
     command.mode = command.worksheet.file.isEmpty() ? CommandLine::Mode::WorksheetWindow
                                                     : CommandLine::Mode::WorksheetFile;
@@ -160,6 +170,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     for (const OptionRow& row : optionRows())
         parser.addOption(QCommandLineOption(row.names));
     AddWorksheetOptions(parser);
+    AddPlayOptions(parser);
 
     CommandLine command;
     command.mode = CommandLine::Mode::UsageError;
@@ -178,6 +189,10 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return worksheetCommand(parser);
     command.mode = CommandLine::Mode::Play;
     command.muted = parser.isSet(QStringLiteral("mute"));
+    const auto play = ReadPlayOptions(parser);
+    if (refuses(play, command))
+        return command;
+    command.play = std::get<PlayRequest>(play);
     for (const ModeOption& mode : modeOptions)
         if (parser.isSet(QString::fromLatin1(mode.option)))
             command.mode = mode.mode;
@@ -201,7 +216,7 @@ QString UsageText()
                     .arg(names.join(QStringLiteral(", ")), QString::fromUtf8(row.japanese),
                          QString::fromUtf8(row.english));
     }
-    return text + WorksheetUsageText();
+    return text + PlayUsageText() + WorksheetUsageText();
 }
 
 QString VersionText()

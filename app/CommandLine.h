@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/PlayOptions.h"
 #include "worksheet/WorksheetOptions.h"
 
 #include <QString>
@@ -10,16 +11,18 @@
 // application object exists, so that asking for help, the version or a check,
 // and every mistake on the command line, needs no display.
 struct CommandLine {
-    enum class Mode { Play, Help, Version, Check, WorksheetFile, WorksheetWindow, WorksheetRefused, UsageError };
+    enum class Mode { Play, Help, Version, Check, WorksheetFile, WorksheetWindow, OptionRefused, UsageError };
 
     Mode mode = Mode::Play;
     // No sound and no beep for the whole run.
     bool muted = false;
     // For UsageError: what was wrong, one line in Japanese and in English.
-    // For WorksheetRefused: the one line naming the option and its values.
+    // For OptionRefused: the one line naming the option and its values.
     QString error;
     // For WorksheetFile and WorksheetWindow: the sheet asked for.
     WorksheetRequest worksheet;
+    // For Play: how the drill starts.
+    PlayRequest play;
 };
 
 // Reads the arguments, the program's own name first.

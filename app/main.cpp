@@ -4,6 +4,7 @@
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/ProgramZoom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
@@ -70,6 +71,7 @@ int play(const CommandLine& command)
     PracticeSession session(static_cast<RandomSource::result_type>(
         std::chrono::system_clock::now().time_since_epoch().count()));
     TForm1 form1(session);
+    ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
     TForm2 form2;
@@ -94,8 +96,8 @@ int openWorksheet(const CommandLine& command)
     return OpenWorksheetWindow(command.worksheet.settings);
 }
 
-// Bad worksheet input is told in one line, without the whole usage.
-int refuseWorksheet(const CommandLine& command)
+// A bad value of an option is told in one line, without the whole usage.
+int refuseOption(const CommandLine& command)
 {
     print(stderr, command.error + QLatin1Char('\n'));
     return 2;
@@ -121,7 +123,7 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
-    {CommandLine::Mode::WorksheetRefused, Drawing::None, refuseWorksheet},
+    {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };
 

@@ -91,12 +91,17 @@ void WorkAnswer(ExerciseState& state)
         subtractionWalk(state);
     else
         additionWalk(state);
+    TidyWorkedAnswer(state);
+    state.ProblemCount += 1;
+    state.Phase = Phase::FirstTry;
+}
+
+void TidyWorkedAnswer(ExerciseState& state)
+{
     blankLeadingZeros(state.TopDigits);
     blankLeadingZeros(state.BottomDigits);
     blankLeadingZeros(state.ExpectedAnswer);
     clearUnwrittenNotation(state);
-    state.ProblemCount += 1;
-    state.Phase = Phase::FirstTry;
 }
 
 void PoseProblem(ExerciseState& state, Operation operation, std::int32_t upper,

@@ -16,6 +16,11 @@ void WriteOperands(ExerciseState& state, std::int32_t upper, std::int32_t lower)
 // problem and opens it.
 void WorkAnswer(ExerciseState& state);
 
+// The last steps of working any answer out, the child's own included: blanks
+// the leading zeros of the three numbers and clears the notation nobody
+// writes.
+void TidyWorkedAnswer(ExerciseState& state);
+
 // Sets up one exact problem: resets the rows, writes the operands and works
 // the answer, as drawing that pair at random would.
 void PoseProblem(ExerciseState& state, Operation operation, std::int32_t upper,

@@ -3,7 +3,7 @@
 
 #include "platform/ProgramIcon.h"
 #include "platform/ToolkitFonts.h"
-#include "platform/WindowPlacement.h"
+#include "platform/ProgramZoom.h"
 #include "widgets/ControlPlacement.h"
 #include "session/Wording.h"
 #include "widgets/Panel.h"
@@ -35,9 +35,6 @@ TForm2::TForm2(QWidget* parent)
     // Closing the practice window ends the program even while this one is
     // open; closing this one only hides it.
     setAttribute(Qt::WA_QuitOnClose, false);
-    // Laid out 4 pixels past the screen's left edge; kept on the screen,
-    // where its caption and "もどる" can be reached on any screen.
-    PlaceWindowByOuterGeometry(this, KeptOnScreen(QRect(-4, 54, 313, 257), screen()->availableGeometry()));
 
     Panel1 = PlaceControl(new Panel(this), QStringLiteral("Panel1"), QRect(8, 8, 289, 209), QStringLiteral("おてほん"));
     columns_ = BuildColumnSum<QLineEdit>(Panel1, MODEL_ANSWER_SUM_ORIGIN, {"Edit1", "Edit2", "Edit3"},
@@ -59,6 +56,9 @@ TForm2::TForm2(QWidget* parent)
                     QRect(88, 176, 97, 25), QStringLiteral("もどる"));
     Button1->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TForm2::putAway);
+    // Laid out 4 pixels past the screen's left edge; kept on the screen,
+    // where its caption and "もどる" can be reached on any screen and zoom.
+    PlaceSecondaryWindow(this, QRect(-4, 54, 313, 257));
 }
 
 void TForm2::closeEvent(QCloseEvent* event)

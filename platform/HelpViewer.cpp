@@ -1,56 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HelpViewer.h"
 
-#include "platform/BoundedFile.h"
-#include "platform/HelpBrowser.h"
-#include "platform/HtmlLimits.h"
+#include "platform/HelpPage.h"
+#include "platform/ProgramZoom.h"
 #include "platform/WindowPlacement.h"
+#include "platform/ZoomedHtml.h"
 
-#include <QFileInfo>
+#include <QApplication>
+#include <QScrollBar>
 #include <QScreen>
-#include <QStringDecoder>
+#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
-// The help page is 7 KB of some 240 elements nested 5 deep. Qt's text
-// layout takes about a second for 4,000 table cells or 10,000 line breaks,
-// half a second for 256 KB of text on one line; its time doubles with each
-// further level of nested tables, and its stack runs out some thousands of
-// levels down. These bounds leave room for a help page many times larger
-// and keep any page well under a second.
-constexpr qint64 largestHelpFile = 64 << 10;
-constexpr HtmlLimits helpLimits{1000, 16, 4};
-
 const QSize preferredSize(560, 480);
-
-// The path formed from the working directory cannot be opened where that
-// directory's name is not text or is too long; the bare name always can.
-std::optional<QByteArray> readHelpFile(const QString& path)
-{
-    const std::optional<QByteArray> bytes = ReadBoundedFile(path, largestHelpFile);
-    const QString bareName = QFileInfo(path).fileName();
-    return bytes || bareName == path ? bytes : ReadBoundedFile(bareName, largestHelpFile);
-}
-
-// Text, not the bytes of a program or a picture given the help file's name.
-bool isText(const QByteArray& bytes, QString& text)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    text = utf8(bytes);
-    return !utf8.hasError() && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-        return (c < u' ' && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\f') || c == u'\x7f';
-    });
-}
+// Qt's margin round a page, at the laid-out size.
+constexpr double documentMargin = 4;
 
 } // namespace
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , browser_(new HelpBrowser(this))
+    , browser_(new QTextBrowser(this))
 {
     setWindowTitle(QStringLiteral("ヘルプ"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -69,30 +42,52 @@ HelpViewer::HelpViewer(QWidget* parent)
 void HelpViewer::OpenContents(const QString& path)
 {
     // Fresh text puts the cursor, and so the view, back at the contents page.
-    const std::optional<QByteArray> bytes = readHelpFile(path);
-    QString text;
-    if (!bytes) {
+    // A file that is not there, or not a page the help's markup allows, is
+    // told of in the window instead.
+    const HelpPage page = ReadHelpPage(path);
+    page_ = page.state == HelpPage::State::Shown ? page.html : QString();
+    showPage();
+    if (page.state == HelpPage::State::Missing)
         browser_->setPlainText(QStringLiteral("ヘルプファイル %1 がみつかりません。").arg(path));
-    } else {
-        // A page that would hold the window, or shows not one word, is told
-        // of in the window instead.
-        const bool safe = isText(*bytes, text) && HtmlKeepsWithin(text, helpLimits);
-        browser_->setHtml(safe ? text : QString());
-        if (browser_->toPlainText().trimmed().isEmpty())
-            browser_->setPlainText(QStringLiteral("ヘルプファイル %1 は よめません。").arg(path));
-    }
+    else if (page.state == HelpPage::State::Unshowable)
+        browser_->setPlainText(QStringLiteral("ヘルプファイル %1 は よめません。").arg(path));
     // The whole window on the screen, caption and all, when it first comes
     // up, whatever the window manager would choose; after that it stays
     // where it was put.
     if (!isVisible()) {
         const QRect screen = this->screen()->availableGeometry();
-        QRect frame(QPoint(), preferredSize.boundedTo(screen.size()));
+        QRect frame(QPoint(), (preferredSize * ProgramZoom()).boundedTo(screen.size()));
         frame.moveCenter(screen.center());
         PlaceWindowByOuterGeometry(this, KeptOnScreen(frame, screen));
     }
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::showPage()
+{
+    // The words the page gives no size of, and the messages told instead of
+    // a page, scale with it.
+    const double zoom = ProgramZoom();
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    browser_->setFont(font);
+    browser_->document()->setDocumentMargin(documentMargin * zoom);
+    browser_->setHtml(ZoomedHtml(page_, zoom));
+}
+
+bool HelpViewer::event(QEvent* event)
+{
+    // Scaled anew, the page is read on from where it was.
+    if (event->type() == ProgramZoomChangeEvent() && !page_.isEmpty()) {
+        QScrollBar* bar = browser_->verticalScrollBar();
+        const double readTo = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0;
+        showPage();
+        bar->setValue(static_cast<int>(readTo * bar->maximum()));
+    }
+    return QWidget::event(event);
 }
 
 void HelpViewer::followLink(const QUrl& link)

@@ -6,7 +6,8 @@
 
 class QTextBrowser;
 
-// The program's help window: shows the HTML help file at its contents page.
+// The program's help window: shows the HTML help file at its contents page,
+// scaled by the program's zoom.
 // It is modeless, nothing waits for it, and it never keeps the program alive
 // once the main window has closed.
 class HelpViewer : public QWidget {
@@ -22,8 +23,16 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    void showPage();
     void followLink(const QUrl& link);
+
+    // The help page shown, at its laid-out size; empty while a message is
+    // shown instead.
+    QString page_;
 
     QTextBrowser* browser_;
 };

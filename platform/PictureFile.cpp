@@ -21,6 +21,7 @@ constexpr qint64 largestPictureFile = 16 << 20;
 // No picture of the program comes near this; it bounds the memory a picture
 // takes once decoded, whatever its file claims.
 constexpr qint64 largestSide = 1024;
+constexpr int twinScale = 2;
 
 // Offsets into BITMAPFILEHEADER and the info header that follows it.
 constexpr qsizetype fileHeaderSize = 14;
@@ -29,7 +30,9 @@ constexpr qsizetype infoSizeAt = 14;
 constexpr qsizetype coreHeaderSize = 12;
 
 // The compressions whose pixels are laid out row by row, each row padded to
-// four bytes: plain RGB and the bit-field variants.
+// four bytes: plain RGB and the bit-field variants. Only these are read:
+// Qt decodes the run-length ones into a buffer it never clears, so runs
+// that stop short would show whatever memory held.
 constexpr quint32 rowLaidCompressions[] = {0 /* BI_RGB */, 3 /* BI_BITFIELDS */,
                                            6 /* BI_ALPHABITFIELDS */};
 
@@ -44,12 +47,11 @@ struct BmpLayout {
     qint64 height = 0;
     qint64 bitCount = 0;
     quint32 compression = 0;
-    qint64 sizeImage = 0;
 };
 
 // Reads the info header, either the old 12-byte core header (16-bit width,
 // height, planes, bit count) or the 40-byte or longer one (32-bit width and
-// height, planes, bit count, compression, image size). False when the file
+// height, planes, bit count, compression). False when the file
 // is too short to hold it.
 bool readLayout(const QByteArray& bytes, BmpLayout& layout)
 {
@@ -70,7 +72,6 @@ bool readLayout(const QByteArray& bytes, BmpLayout& layout)
     layout.height = std::llabs(readLittle<qint32>(bytes, 22)); // negative: rows top-down
     layout.bitCount = readLittle<quint16>(bytes, 28);
     layout.compression = readLittle<quint32>(bytes, 30);
-    layout.sizeImage = readLittle<quint32>(bytes, 34);
     return true;
 }
 
@@ -83,13 +84,12 @@ bool bmpIsWhole(const QByteArray& bytes)
         return false;
     if (layout.width <= 0 || layout.width > largestSide || layout.height == 0 || layout.height > largestSide)
         return false;
-    const qint64 offBits = readLittle<quint32>(bytes, offBitsAt);
     const bool rowLaid = std::find(std::begin(rowLaidCompressions), std::end(rowLaidCompressions),
                                    layout.compression)
         != std::end(rowLaidCompressions);
+    const qint64 offBits = readLittle<quint32>(bytes, offBitsAt);
     const qint64 rowBytes = (layout.width * layout.bitCount + 31) / 32 * 4;
-    const qint64 pixelBytes = rowLaid ? rowBytes * layout.height : layout.sizeImage;
-    return offBits + pixelBytes <= bytes.size();
+    return rowLaid && offBits + rowBytes * layout.height <= bytes.size();
 }
 
 } // namespace
@@ -109,4 +109,17 @@ QString TwinPictureFile(const QString& bareName)
 {
     const QFileInfo plain(bareName);
     return plain.completeBaseName() + QStringLiteral("@2x.") + plain.suffix();
+}
+
+std::optional<QPixmap> LoadTwinPicture(const QString& bareName, const QPixmap& plain)
+{
+    try {
+        QPixmap twin = LoadPictureFile(TwinPictureFile(bareName));
+        if (twin.size() != plain.size() * twinScale)
+            return std::nullopt;
+        twin.setDevicePixelRatio(twinScale);
+        return twin;
+    } catch (const FileOpenError&) {
+        return std::nullopt;
+    }
 }

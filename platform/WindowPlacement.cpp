@@ -2,32 +2,52 @@
 #include "platform/WindowPlacement.h"
 
 #include <QEvent>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
 
+constexpr char laidOutOuter[] = "drillLaidOutOuter";
+constexpr char fitterName[] = "drillFrameFitter";
+
 bool isFramed(const QWidget* window)
 {
     return window->frameGeometry() != window->geometry();
 }
 
-void fitFrame(QWidget* window, const QRect& outer)
+QSize frameExtra(const QWidget* window)
 {
-    const QSize frameExtra = window->frameGeometry().size() - window->geometry().size();
-    window->resize(outer.size() - frameExtra);
-    window->move(outer.topLeft()); // a window's pos is its frame's
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+struct Placement {
+    QRect outer;
+    double zoom;
+    std::optional<QRect> keptWithin;
+};
+
+void fitFrame(QWidget* window, const Placement& placement)
+{
+    const QSize extra = frameExtra(window);
+    const QSize client = (placement.outer.size() - extra) * placement.zoom;
+    QRect frame(placement.outer.topLeft(), client + extra);
+    if (placement.keptWithin)
+        frame = KeptOnScreen(frame, *placement.keptWithin);
+    window->resize(client);
+    window->move(frame.topLeft()); // a window's pos is its frame's
 }
 
 // Waits for the first moment the window is framed, fits it once, and goes.
 class FrameFitter : public QObject {
 public:
-    FrameFitter(QWidget* window, const QRect& outer)
+    FrameFitter(QWidget* window, const Placement& placement)
         : QObject(window)
         , window_(window)
-        , outer_(outer)
+        , placement_(placement)
     {
+        setObjectName(QLatin1String(fitterName));
     }
 
 protected:
@@ -37,7 +57,7 @@ protected:
             || event->type() == QEvent::Resize;
         if (watched == window_ && mayBeFramed && isFramed(window_)) {
             window_->removeEventFilter(this);
-            fitFrame(window_, outer_);
+            fitFrame(window_, placement_);
             deleteLater();
         }
         return false;
@@ -45,20 +65,31 @@ protected:
 
 private:
     QWidget* window_;
-    QRect outer_;
+    Placement placement_;
 };
 
 } // namespace
 
-void PlaceWindowByOuterGeometry(QWidget* window, const QRect& outer)
+void PlaceWindowByOuterGeometry(QWidget* window, const QRect& outer, double zoom, std::optional<QRect> keptWithin)
 {
-    if (isFramed(window)) {
-        fitFrame(window, outer);
-        return;
-    }
-    window->resize(outer.size());
-    window->move(outer.topLeft());
-    window->installEventFilter(new FrameFitter(window, outer));
+    if (!window->property(laidOutOuter).isValid())
+        window->setProperty(laidOutOuter, outer);
+    // A later placement before the frame came replaces the earlier one.
+    qDeleteAll(window->findChildren<QObject*>(QLatin1String(fitterName), Qt::FindDirectChildrenOnly));
+    const Placement placement{outer, zoom, keptWithin};
+    fitFrame(window, placement);
+    if (!isFramed(window))
+        window->installEventFilter(new FrameFitter(window, placement));
+}
+
+QRect LaidOutOuterGeometry(const QWidget* window)
+{
+    return window->property(laidOutOuter).toRect();
+}
+
+QSize LaidOutClientSize(const QWidget* window)
+{
+    return LaidOutOuterGeometry(window).size() - frameExtra(window);
 }
 
 QRect KeptOnScreen(const QRect& outer, const QRect& available)

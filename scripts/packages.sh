@@ -9,3 +9,8 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev qt6-svg-dev desktop-file-utils apps
                poppler-utils)
 # Only where the program is looked at on a private display.
 SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick openbox)
+# The browser build: the WebAssembly compiler and the Node.js that runs its
+# optimiser (with acorn), the font tools that cut the Japanese fonts down,
+# and the fonts themselves. npm comes with some builds of Node.js and is a
+# package of its own in Debian's: see build-web.sh.
+WEB_PACKAGES=(emscripten node-acorn nodejs cmake make python3-fonttools python3-brotli fonts-ipafont-gothic)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/SessionView.h"
 
-#include <sstream>
+#include <string>
 
 namespace {
 
@@ -46,37 +46,41 @@ const char* phaseName(Phase phase)
 
 } // namespace
 
+// Written with plain string appends: the browser's build of the core then
+// carries no stream library, which would triple its size.
 std::string DescribeView(const SessionView& view)
 {
-    std::ostringstream out;
-    out << "problem: " << (view.problemShown ? "shown" : "none") << " sheet " << view.sheetNumber << ' ' << OperatorPictureFileName(view.operation) << '\n';
-    out << "upper:";
+    const std::string sheet = std::to_string(view.sheetNumber);
+    std::string out = "problem: " + std::string(view.problemShown ? "shown" : "none") + " sheet " + sheet + ' '
+        + OperatorPictureFileName(view.operation) + '\n';
+    out += "upper:";
     for (const UpperDigitView& digit : view.upperDigits)
-        out << ' ' << slotText(digit.digit) << (digit.struck ? "/" : "");
-    out << "\nlower: " << row(view.lowerDigits) << '\n';
-    out << "answer cells: " << cells(view.answerCells) << '\n';
-    out << "notation cells: " << cells(view.notationCells) << '\n';
-    out << "messages: \"" << TextOf(view.answerMessage) << "\" \"" << TextOf(view.notationMessage) << "\"\n";
-    out << "result picture: " << (*FileOf(view.resultPicture) ? FileOf(view.resultPicture) : "start-up art") << '\n';
-    out << "main button: " << TextOf(view.mainCaption) << '\n';
-    out << "counters: " << counter(view.shownProblemCount) << ' ' << counter(view.shownScore) << '\n';
-    out << "phase: " << phaseName(view.phase) << '\n';
-    out << "carried: " << symbolText(view.carriedSymbol) << '\n';
+        out += ' ' + slotText(digit.digit) + (digit.struck ? "/" : "");
+    out += "\nlower: " + row(view.lowerDigits) + '\n';
+    out += "answer cells: " + cells(view.answerCells) + '\n';
+    out += "notation cells: " + cells(view.notationCells) + '\n';
+    out += "messages: \"" + std::string(TextOf(view.answerMessage)) + "\" \"" + TextOf(view.notationMessage) + "\"\n";
+    out += "result picture: " + std::string(*FileOf(view.resultPicture) ? FileOf(view.resultPicture) : "start-up art")
+        + '\n';
+    out += "main button: " + std::string(TextOf(view.mainCaption)) + '\n';
+    out += "counters: " + counter(view.shownProblemCount) + ' ' + counter(view.shownScore) + '\n';
+    out += "phase: " + std::string(phaseName(view.phase)) + '\n';
+    out += "carried: " + symbolText(view.carriedSymbol) + '\n';
     const WorkedSum& worked = view.workedAnswer;
-    out << "worked answer: " << (view.workedAnswerShown ? "shown" : "hidden") << ' '
-        << OperatorPictureFileName(worked.operation) << " | " << row(worked.notation) << " | ";
+    out += "worked answer: " + std::string(view.workedAnswerShown ? "shown" : "hidden") + ' '
+        + OperatorPictureFileName(worked.operation) + " | " + row(worked.notation) + " | ";
     for (std::size_t column = 0; column < worked.upper.size(); ++column)
-        out << slotText(worked.upper[column]) << (column < 3 && worked.lent[column] ? "/" : "") << ' ';
-    out << "| " << row(worked.lower) << " | " << row(worked.answer) << '\n';
-    out << "effects:";
+        out += slotText(worked.upper[column]) + (column < 3 && worked.lent[column] ? "/" : "") + ' ';
+    out += "| " + row(worked.lower) + " | " + row(worked.answer) + '\n';
+    out += "effects:";
     if (view.sound != SoundCue::None)
-        out << " sound " << FileOf(view.sound);
+        out += " sound " + std::string(FileOf(view.sound));
     if (view.openHelp)
-        out << " help " << HELP_FILE;
+        out += " help " + std::string(HELP_FILE);
     if (view.raiseWorkedAnswer)
-        out << " raise worked answer";
+        out += " raise worked answer";
     if (!view.unreadableFile.empty())
-        out << " unreadable " << view.unreadableFile;
-    out << '\n';
-    return out.str();
+        out += " unreadable " + view.unreadableFile;
+    out += '\n';
+    return out;
 }

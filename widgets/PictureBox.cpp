@@ -3,6 +3,7 @@
 
 #include "platform/FileOpenError.h"
 #include "platform/PictureFile.h"
+#include "platform/WindowZoom.h"
 #include "widgets/TouchInput.h"
 
 #include <QMouseEvent>
@@ -10,22 +11,8 @@
 
 namespace {
 
-constexpr int twinScale = 2;
-
-// A twin that is missing, unreadable or not exactly twice the size leaves
-// the plain picture, without a word: the plain one is all the program needs.
-QPixmap sharperTwin(const QString& bareName, const QPixmap& plain)
-{
-    try {
-        QPixmap twin = LoadPictureFile(TwinPictureFile(bareName));
-        if (twin.size() != plain.size() * twinScale)
-            return plain;
-        twin.setDevicePixelRatio(twinScale);
-        return twin;
-    } catch (const FileOpenError&) {
-        return plain;
-    }
-}
+// Drawn larger than this, a picture is drawn from its twin.
+constexpr double twinFrom = 1.5;
 
 } // namespace
 
@@ -39,8 +26,13 @@ void PictureBox::LoadFromFile(const QString& bareName)
     // The plain picture is read first, so that its absence is reported
     // whether or not a twin is at hand.
     const QPixmap plain = LoadPictureFile(bareName);
-    showPicture(devicePixelRatioF() > 1 ? sharperTwin(bareName, plain) : plain);
+    showPicture(wantsTwin() ? LoadTwinPicture(bareName, plain).value_or(plain) : plain);
     fileName_ = bareName;
+}
+
+bool PictureBox::wantsTwin() const
+{
+    return devicePixelRatioF() * ZoomOf(this) > twinFrom;
 }
 
 void PictureBox::SetPicture(const QPixmap& picture)
@@ -53,20 +45,37 @@ void PictureBox::SetAutoSize(bool on)
 {
     autoSize_ = on;
     if (autoSize_ && !picture_.isNull())
-        resize(picture_.deviceIndependentSize().toSize());
+        ResizeLaidOut(this, picture_.deviceIndependentSize().toSize());
 }
 
 void PictureBox::showPicture(const QPixmap& picture)
 {
     picture_ = picture;
     if (autoSize_)
-        resize(picture_.deviceIndependentSize().toSize());
+        ResizeLaidOut(this, picture_.deviceIndependentSize().toSize());
     update();
+}
+
+bool PictureBox::event(QEvent* event)
+{
+    // The picture read afresh suits the new zoom, twin or plain; one that
+    // can no longer be read stays as it was.
+    const bool showsTwin = picture_.devicePixelRatio() > 1;
+    if (event->type() == ZoomChangeEvent() && !fileName_.isEmpty() && wantsTwin() != showsTwin) {
+        try {
+            LoadFromFile(fileName_);
+        } catch (const FileOpenError&) {
+        }
+    }
+    return QWidget::event(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, picture_);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect laidOut(QPoint(), picture_.deviceIndependentSize().toSize());
+    painter.drawPixmap(ZoomedRect(laidOut, ZoomOf(this)), picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

@@ -14,9 +14,11 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // Reads the BMP afresh; on a FileOpenError the box keeps what it showed.
-    // On a screen with more pixels per point it shows the picture's twin
-    // drawn at double resolution ("n3@2x.bmp" beside "n3.bmp") at the plain
-    // picture's size, or the plain picture where the twin cannot be read.
+    // Drawn at more than 1.5 screen pixels per picture pixel (a screen with
+    // more pixels per point, the window's zoom, or both) it shows the
+    // picture's twin drawn at double resolution ("n3@2x.bmp" beside
+    // "n3.bmp") at the plain picture's size, or the plain picture where the
+    // twin cannot be read. The box and its picture are scaled by the zoom.
     void LoadFromFile(const QString& bareName);
     void SetPicture(const QPixmap& picture);
     void SetAutoSize(bool on);
@@ -34,6 +36,7 @@ signals:
     void mouseMoved();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -42,6 +45,7 @@ protected:
 
 private:
     void showPicture(const QPixmap& picture);
+    bool wantsTwin() const;
 
     QPixmap picture_;
     QString fileName_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/SpeedButton.h"
 
+#include "platform/WindowZoom.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,8 +25,10 @@ void SpeedButton::paintEvent(QPaintEvent* event)
     if (glyph_.isNull())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize size = ZoomedRect(QRect(QPoint(), glyph_.deviceIndependentSize().toSize()), ZoomOf(this)).size();
     const int shift = isDown() ? 1 : 0;
-    painter.drawPixmap(shift, (height() - glyph_.height()) / 2 + shift, glyph_);
+    painter.drawPixmap(QRect(QPoint(shift, (height() - size.height()) / 2 + shift), size), glyph_);
 }
 
 void SpeedButton::mouseDoubleClickEvent(QMouseEvent* event)

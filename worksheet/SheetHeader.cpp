@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/SheetHeader.h"
 
+#include "mistakes/Misconception.h"
 #include "platform/ToolkitFonts.h"
 #include "layout/SettingItems.h"
 #include "session/Wording.h"
@@ -64,6 +65,11 @@ void PaintKeyHeader(QPainter& painter, const Worksheet& sheet)
 {
     constexpr double baseline = 62;
     writeLine(painter, left, baseline, QStringLiteral("こたえ"), 20);
+    // The parent reads which misconception the sheet practises.
+    if (const Misconception* focus = FindMisconception(sheet.settings.focus))
+        writeLine(painter, left + 90, baseline,
+                  QStringLiteral("れんしゅう：") + QString::fromUtf8(focus->nameJa.data(), static_cast<qsizetype>(focus->nameJa.size())),
+                  15);
     writeLine(painter, right - 150, baseline, QStringLiteral("たね：%1").arg(sheet.settings.seed), 15);
     settingsAndRule(painter, sheet, baseline + 28);
 }

@@ -14,5 +14,7 @@ struct Worksheet {
 };
 
 // Draws the sheet's problems by the drawing rules of its settings, from a
-// random source seeded with its seed.
+// random source seeded with its seed. A sheet with a focus keeps only the
+// problems that expose that misconception, fewer when its settings can
+// hardly pose them.
 Worksheet DrawWorksheet(const WorksheetSettings& settings);

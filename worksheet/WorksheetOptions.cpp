@@ -2,6 +2,8 @@
 #include "worksheet/WorksheetOptions.h"
 
 #include "layout/SettingItems.h"
+#include "mistakes/FocusedProblems.h"
+#include "worksheet/Worksheet.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -39,13 +41,47 @@ std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
 // The options of its own besides --worksheet itself.
 const QStringList& sheetOptions()
 {
-    static const QStringList options{"range", "carry", "operation", "problems", "seed"};
+    static const QStringList options{"range", "carry", "operation", "problems", "seed", "focus"};
     return options;
 }
 
 QString notOneOf(const QString& option, const QString& value, const QString& allowed)
 {
     return QStringLiteral("--%1: \"%2\" is not %3").arg(option, value, allowed);
+}
+
+QString misconceptionIds()
+{
+    QStringList ids;
+    for (const Misconception& misconception : Misconceptions())
+        ids << QString::fromUtf8(misconception.id.data(), static_cast<qsizetype>(misconception.id.size()));
+    return ids.join(QStringLiteral(", "));
+}
+
+// A sheet for one misconception: each setting not given is the one where the
+// misconception shows, and the sheet is refused when its settings cannot
+// fill it with problems that expose it.
+std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequest& request, SettingItems items)
+{
+    if (!parser.isSet(QStringLiteral("focus")))
+        return std::nullopt;
+    const QString id = parser.value(QStringLiteral("focus"));
+    const Misconception* misconception = FindMisconception(id.toStdString());
+    if (!misconception)
+        return notOneOf(QStringLiteral("focus"), id, QStringLiteral("one of ") + misconceptionIds());
+    request.settings.focus = std::string(misconception->id);
+    const SettingItems fitting = ItemsOf(FittingSetting(*misconception));
+    for (const Choice& choice : choices)
+        if (!parser.isSet(QString::fromLatin1(choice.option)))
+            items.*choice.item = fitting.*choice.item;
+    request.settings.drill = SettingsFromItems(items.range, items.carryMode, items.kind);
+    const auto drawn = DrawWorksheet(request.settings).problems.size();
+    if (drawn < static_cast<std::size_t>(request.settings.problemCount))
+        return QStringLiteral("--focus: these settings pose only %1 of the %2 problems that show %3")
+            .arg(drawn)
+            .arg(request.settings.problemCount)
+            .arg(id);
+    return std::nullopt;
 }
 
 } // namespace
@@ -61,11 +97,16 @@ QString WorksheetUsageText()
 {
     return QStringLiteral(
         "  --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]\n"
-        "              [--operation add|subtract] [--problems 1-40] [--seed S]\n"
+        "              [--operation add|subtract] [--problems 1-40] [--seed S] [--focus ID]\n"
         "      問題と答えのプリントを PDF に書き出します（画面はいりません）。FILE がなければ\n"
         "      「プリント」の画面を開きます。同じ --seed なら同じプリントになります。\n"
         "      Write a worksheet and its answer key to FILE.pdf, with no display; without FILE,\n"
-        "      open the \"プリント\" window. The same --seed gives the same sheet.\n");
+        "      open the \"プリント\" window. The same --seed gives the same sheet.\n"
+        "      --focus ID: 1つのまちがいの れんしゅう。そのまちがいで答えがかわる問題だけを出します。\n"
+        "      --range・--carry・--operation のないものは、そのまちがいが出やすい せっていにします。\n"
+        "      Practice for one misconception: only problems whose answer it changes; --range,\n"
+        "      --carry and --operation left out are set where it shows. IDs:\n")
+         + QStringLiteral("      ") + misconceptionIds() + QLatin1Char('\n');
 }
 
 bool WorksheetOptionsGiven(const QCommandLineParser& parser)
@@ -118,5 +159,7 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
             .arg(files.size())
             .arg(files.join(QStringLiteral(", ")));
     request.file = files.value(0);
+    if (const auto refusal = readFocus(parser, request, items))
+        return *refusal;
     return request;
 }

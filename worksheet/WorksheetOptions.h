@@ -11,7 +11,7 @@ class QCommandLineParser;
 
 // The sheet mode's command line:
 //   --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]
-//               [--operation add|subtract] [--problems N] [--seed S]
+//               [--operation add|subtract] [--problems N] [--seed S] [--focus ID]
 // FILE is the one positional argument; without it the "プリント" window opens.
 void AddWorksheetOptions(QCommandLineParser& parser);
 

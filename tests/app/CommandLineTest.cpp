@@ -20,7 +20,7 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
     const QString usage = QStringLiteral("Usage: porominka");
     const QString version = QStringLiteral(PROJECT_VERSION);
     const struct { QStringList arguments; Mode mode; QStringList says; } rows[] = {
-        {{"--help"}, Mode::Help, {usage, "つかいかた", "--mute", "--check", "--version", "--worksheet"}},
+        {{"--help"}, Mode::Help, {usage, "つかいかた", "--mute", "--check", "--version", "--worksheet", "--zoom F"}},
         {{"-h", "--mute"}, Mode::Help, {usage}},
         {{"--version"}, Mode::Version, {"(porominka) " + version, "GPL-3.0-or-later"}},
         {{"--check", "--help"}, Mode::UsageError, {"options that exclude each other: --help, --check", usage}},
@@ -34,13 +34,17 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         {{"--mute", "--mute"}, Mode::UsageError, {"given twice: --mute"}},
         {{"--worksheet", ""}, Mode::UsageError, {"空の引数です", "empty argument", usage}},
         {{"--"}, Mode::UsageError, {"no argument after: --", usage}},
-        {{"--check", "--range", "10"}, Mode::WorksheetRefused, {"--range: goes with --worksheet"}},
+        {{"--check", "--range", "10"}, Mode::OptionRefused, {"--range: goes with --worksheet"}},
         {{"--loud"}, Mode::UsageError, {"知らないオプションです: --loud", "unknown option: --loud", usage}},
         {{"--mute", "-x"}, Mode::UsageError, {"unknown option: -x", usage}},
         {{"sums.txt"}, Mode::UsageError, {"よけいな引数です: sums.txt", "unexpected argument: sums.txt"}},
         {{"--", "--mute"}, Mode::UsageError, {"unexpected argument: --mute"}},
         {{"--mute=yes"}, Mode::UsageError, {"bad option", usage}},
         {{"--help", "--bogus"}, Mode::UsageError, {"unknown option: --bogus"}},
+        {{"--zoom", "5"}, Mode::OptionRefused, {"--zoom: \"5\" is not a number from 0.5 to 4"}},
+        {{"--zoom", "0.4"}, Mode::OptionRefused, {"--zoom: \"0.4\""}},
+        {{"--zoom", "2x"}, Mode::OptionRefused, {"--zoom: \"2x\""}},
+        {{"--zoom", "1", "--zoom", "2"}, Mode::UsageError, {"given twice: --zoom"}},
         {{}, Mode::Play, {}},
         {{"--check", "--mute"}, Mode::Check, {}},
         {{"--worksheet"}, Mode::WorksheetWindow, {}},
@@ -49,7 +53,7 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         SCOPED_TRACE(arguments.join(u' ').toStdString());
         EXPECT_EQ(ParseCommandLine(QStringList{"porominka"} + arguments).mode, mode);
         // The other modes open a window or look for the program's files.
-        const bool refused = mode == Mode::UsageError || mode == Mode::WorksheetRefused;
+        const bool refused = mode == Mode::UsageError || mode == Mode::OptionRefused;
         if (mode != Mode::Help && mode != Mode::Version && !refused)
             continue;
         const ProcessRun run = RunProcess(QStringLiteral(POROMINKA_PROGRAM), arguments, QDir::tempPath());
@@ -59,6 +63,9 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
             EXPECT_TRUE(said.contains(text)) << text.toStdString() << " not in:\n" << said.toStdString();
         EXPECT_TRUE((refused ? run.out : run.err).isEmpty());
     }
+    EXPECT_EQ(ParseCommandLine({"porominka", "--zoom", "0.75"}).play.zoom, 0.75);
+    EXPECT_EQ(ParseCommandLine({"porominka", "--zoom", "4"}).play.zoom, 4);
+    EXPECT_EQ(ParseCommandLine({"porominka"}).play.zoom, std::nullopt);
 }
 
 using StartedDrill = DrillWindowsFixture;

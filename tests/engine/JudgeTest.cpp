@@ -1,26 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Judge.h"
-#include "engine/WorkedAnswer.h"
+#include "tests/support/PaperRows.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <string>
 #include <tuple>
 
 namespace {
-
-// A row as written on paper: "." for a slot that shows nothing, "x" for an
-// upper digit struck through.
-template <std::size_t N>
-std::array<std::int32_t, N> paperRow(const std::string& text)
-{
-    std::array<std::int32_t, N> slots{};
-    for (std::size_t column = 0; column < N; ++column)
-        slots[column] = text.at(column) == '.' ? BLANK : text.at(column) == 'x' ? STRUCK : text.at(column) - '0';
-    return slots;
-}
 
 TEST(JudgeEntries, JudgesAnswerAndNotationApart)
 {
@@ -49,11 +35,7 @@ TEST(JudgeEntries, JudgesAnswerAndNotationApart)
     };
     for (const auto& [name, problem, signShown, answer, marks, crossedOut, answerRight, marksRight] : cases) {
         SCOPED_TRACE(name);
-        int upper = 0, lower = 0;
-        char sign = 0;
-        std::sscanf(problem, "%d%c%d", &upper, &sign, &lower);
-        ExerciseState state;
-        PoseProblem(state, sign == '-' ? Operation::Subtraction : Operation::Addition, upper, lower);
+        ExerciseState state = posed(problem);
         state.EnteredAnswer = paperRow<4>(answer);
         state.EnteredMarks = paperRow<3>(marks);
         state.CrossedOut = paperRow<3>(crossedOut);

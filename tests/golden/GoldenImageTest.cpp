@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/DrillWindowsFixture.h"
 
+#include "platform/ProgramZoom.h"
 #include "widgets/EntryCell.h"
 #include "widgets/KeypadKey.h"
 #include "widgets/PictureBox.h"
@@ -28,11 +29,24 @@ void expectLooksLike(QWidget& window, const QString& name)
     }
 }
 
-// Each window in a fixed state: a moved control, another font, colour or
-// caption all show. The references are drawn with the IPA Gothic faces that
-// stand in for the Windows ones where those are absent.
-class GoldenImage : public DrillWindowsFixture {
+// Each window in a fixed state, laid out and zoomed to twice the size: a
+// moved control, another font, colour or caption, a picture not scaled or
+// not sharp all show. The references are drawn with the IPA Gothic faces
+// that stand in for the Windows ones where those are absent.
+class GoldenImage : public DrillWindowsFixture, public testing::WithParamInterface<double> {
 protected:
+    void SetUp() override
+    {
+        ZoomMainWindow(&form, GetParam());
+        DrillWindowsFixture::SetUp();
+    }
+
+    // "practice_startup" laid out, "practice_startup_zoom2" at zoom 2.
+    static QString named(const char* name)
+    {
+        return GetParam() == 1 ? QString::fromLatin1(name) : QStringLiteral("%1_zoom%2").arg(name).arg(GetParam());
+    }
+
     // 5462 − 1235 = 4227: the tens lend to the units, so 6 is struck and 5
     // written above it; entered in full with ひきざん selected and judged.
     void solveSubtraction()
@@ -47,19 +61,21 @@ protected:
     }
 };
 
-TEST_F(GoldenImage, PracticeWindow)
+INSTANTIATE_TEST_SUITE_P(AtZoom, GoldenImage, testing::Values(1.0, 2.0));
+
+TEST_P(GoldenImage, PracticeWindow)
 {
-    expectLooksLike(form, "practice_startup");
+    expectLooksLike(form, named("practice_startup"));
     solveSubtraction();
-    expectLooksLike(form, "practice_judged");
+    expectLooksLike(form, named("practice_judged"));
 }
 
-TEST_F(GoldenImage, ModelAnswerWindow)
+TEST_P(GoldenImage, ModelAnswerWindow)
 {
     solveSubtraction();
     click(form.Button14);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
-    expectLooksLike(form2, "model_answer");
+    expectLooksLike(form2, named("model_answer"));
 }
 
 } // namespace

@@ -4,10 +4,15 @@
 #include "platform/FileOpenError.h"
 #include "platform/HelpViewer.h"
 #include "platform/PictureFile.h"
+#include "platform/ProgramFileCheck.h"
 #include "platform/SoundPlayer.h"
 #include "tests/support/ScratchAssetDirectory.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QImage>
 #include <QTextBrowser>
 #include <QtEndian>
@@ -25,11 +30,16 @@ namespace {
 namespace fs = std::filesystem;
 
 // What becomes of a file the program uses: "U" it is used (a picture shown, a
-// sound played, the help page shown), "R" it is refused as unreadable in the
-// right words (a sound with the beep), "S" (help only) it is read but the
-// viewer says it cannot show it. Any other words come back as they are.
+// twin shown at a screen's double scale, a sound played, the help page
+// shown), "R" it is refused as unreadable in the right words (a twin without
+// a word, a sound with the beep), "S" (help only) it is read but the viewer
+// says it cannot show it. Any other words come back as they are.
 std::string use(const QString& name)
 {
+    if (name.endsWith("@2x.bmp")) {
+        const QString plain = name.chopped(7) + ".bmp";
+        return LoadTwinPicture(plain, LoadPictureFile(plain)) ? "U" : "R";
+    }
     if (name.endsWith(".bmp")) {
         try {
             LoadPictureFile(name);
@@ -65,15 +75,22 @@ void writeFile(const fs::path& name, const QByteArray& bytes)
     std::ofstream(name, std::ios::binary | std::ios::trunc).write(bytes.constData(), bytes.size());
 }
 
-// Per kind of file, the size of its header and where the header states
-// sizes: a BMP's width and height, a WAV's RIFF and data lengths.
-const std::map<std::string, std::pair<qsizetype, std::vector<qsizetype>>> headers{
-    {".bmp", {54, {18, 22}}}, {".wav", {44, {4, 40}}}, {".hlp", {44, {}}}};
+// Per kind of file, the size of its header, where the header states sizes
+// (a BMP's width and height, a WAV's RIFF and data lengths) and where it
+// names its format (a BMP's compression, a WAV's sample format).
+struct Header {
+    qsizetype size;
+    std::vector<qsizetype> sizesAt;
+    std::vector<qsizetype> formatAt;
+};
+const std::map<std::string, Header> headers{
+    {".bmp", {54, {18, 22}, {30}}}, {".wav", {44, {4, 40}, {20}}}, {".hlp", {44, {}, {}}}};
 
-QByteArray withAbsurdSizes(QByteArray bytes, const fs::path& name)
+template <class T>
+QByteArray with(QByteArray bytes, const std::vector<qsizetype>& places, T value)
 {
-    for (const qsizetype at : headers.at(name.extension()).second)
-        qToLittleEndian<quint32>(0x7fffffffu, bytes.data() + at);
+    for (const qsizetype at : places)
+        qToLittleEndian<T>(value, bytes.data() + at);
     return bytes;
 }
 
@@ -90,14 +107,53 @@ QByteArray nested(const char* open, const char* close, int depth)
     return QByteArray(open).repeated(depth) + "ふかい" + QByteArray(close).repeated(depth);
 }
 
+// A 64 x 64 BMP of 8-bit runs whose whole pixel data is one end-of-line.
+QByteArray shortRunLengthBmp()
+{
+    QByteArray bytes(14 + 40 + 256 * 4, '\0');
+    bytes.replace(0, 2, "BM");
+    const std::pair<qsizetype, quint32> fields[] = {{10, bytes.size()}, {14, 40}, {18, 64}, {22, 64},
+                                                    {26, 1 | 8 << 16}, {30, 1 /* RLE8 */}};
+    for (const auto& [at, value] : fields)
+        qToLittleEndian<quint32>(value, bytes.data() + at);
+    return bytes + QByteArray(2, '\0');
+}
+
+QByteArray asBmp(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// The hostile help pages, kept as data that every help viewer must refuse
+// or show alike: a head, a part repeated, a tail, and the repeated part's
+// closing as often again.
+std::vector<std::tuple<std::string, QByteArray, bool>> hostileHelpPages()
+{
+    QFile file(QStringLiteral(HOSTILE_HELP_PAGES));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read the hostile help pages");
+    std::vector<std::tuple<std::string, QByteArray, bool>> pages;
+    for (const QJsonValue row : QJsonDocument::fromJson(file.readAll()).array()) {
+        const int times = row["times"].toInt();
+        const QString page = row["head"].toString() + row["repeat"].toString().repeated(times)
+            + row["tail"].toString() + row["close"].toString().repeated(times);
+        pages.emplace_back(row["what"].toString().toStdString(), page.toUtf8(), row["shown"].toBool());
+    }
+    return pages;
+}
+
 // Every file the program reads, and pictures at the other bit depths and with
 // their rows stored top row first, damaged every way such files were found
 // damaged on children's computers: the child sees the right words, and once
 // the file is put back it works again (a sound is read afresh each time).
 // Whatever the help file holds, the viewer shows it or says it cannot, without
-// freezing, overflowing its stack or filling the memory: within its bounds a
-// page is laid out, past them it is not, and a file too large for any help
-// page is not even read. All this in working directories of every kind,
+// freezing, overflowing its stack or filling the memory: a page within the
+// help's markup is shown, any other page is not, and a file too large for
+// any help page is not even read. The check of an installation judges each
+// file as the program does. All this in working directories of every kind,
 // which are read whole, with one "/" appended: where the directory's name
 // cannot be written down the pictures and sounds are opened by their bare
 // names, and the help falls back to its bare name.
@@ -105,32 +161,45 @@ TEST(DamagedFiles, EveryFileEveryDamageEveryDirectoryIsToldOfAndTheProgramGoesOn
 {
     const QByteArray title = "<p>ぽろみんか の つかいかた</p>";
     const char* const table[] = {"<table><tr><td>", "</td></tr></table>"};
-    // With what then becomes of the help; a picture or a sound so damaged is
-    // always refused.
-    const std::tuple<const char*, Damage, const char*> damages[] = {
-        {"missing", [](auto& name, auto&) { fs::remove(name); }, "R"},
-        {"zero bytes", holding({}), "S"},
-        {"one byte short", [](auto& name, auto& bytes) { writeFile(name, bytes.chopped(1)); }, "U"},
+    // With what then becomes of a plain picture, a twin, a sound and the help.
+    std::vector<std::tuple<std::string, Damage, std::string>> damages = {
+        {"missing", [](auto& name, auto&) { fs::remove(name); }, "RRRR"},
+        {"zero bytes", holding({}), "RRRS"},
+        {"one byte short", [](auto& name, auto& bytes) { writeFile(name, bytes.chopped(1)); }, "RRRU"},
         {"header only",
-         [](auto& name, auto& bytes) { writeFile(name, bytes.first(headers.at(name.extension()).first)); }, "S"},
-        {"absurd sizes", [](auto& name, auto& bytes) { writeFile(name, withAbsurdSizes(bytes, name)); }, "U"},
-        {"a PNG renamed", holding(readFile(":/art/placeholder.png")), "S"},
-        {"a directory", [](auto& name, auto&) { fs::remove(name); fs::create_directory(name); }, "R"},
-        {"a FIFO", [](auto& name, auto&) { fs::remove(name); mkfifo(name.c_str(), 0600); }, "R"},
+         [](auto& name, auto& bytes) { writeFile(name, bytes.first(headers.at(name.extension()).size)); }, "RRRS"},
+        {"absurd sizes",
+         [](auto& name, auto& bytes) { writeFile(name, with<quint32>(bytes, headers.at(name.extension()).sizesAt, 0x7fffffff)); },
+         "RRRU"},
+        {"a data size of 0xFFFFFFFF",
+         [](auto& name, auto& bytes) { writeFile(name, with<quint32>(bytes, headers.at(name.extension()).sizesAt, ~0u)); },
+         "RRRU"},
+        {"an unknown format: run-length pixels, samples of format 0",
+         [](auto& name, auto& bytes) {
+             const std::vector<qsizetype>& at = headers.at(name.extension()).formatAt;
+             writeFile(name, with<quint16>(bytes, at, name.extension() == ".bmp" ? 1 : 0));
+         },
+         "RRRU"},
+        {"a short run-length picture", holding(shortRunLengthBmp()), "RRRS"},
+        {"a picture of the digits' plain size", holding(asBmp(QImage(":/art/placeholder.png"))), "URRS"},
+        {"a PNG renamed", holding(readFile(":/art/placeholder.png")), "RRRS"},
+        {"a directory", [](auto& name, auto&) { fs::remove(name); fs::create_directory(name); }, "RRRR"},
+        {"a FIFO", [](auto& name, auto&) { fs::remove(name); mkfifo(name.c_str(), 0600); }, "RRRR"},
         {"a link to /dev/zero",
-         [](auto& name, auto&) { fs::remove(name); fs::create_symlink("/dev/zero", name); }, "R"},
-        {"a link to nowhere", [](auto& name, auto&) { fs::remove(name); fs::create_symlink("gone", name); }, "R"},
-        {"a sparse GiB", [](auto& name, auto& bytes) { writeFile(name, bytes); fs::resize_file(name, 1 << 30); }, "R"},
-        {"plain text", holding("ぽろみんか の つかいかた"), "U"},
-        {"pictures from a device and a FIFO", holding(title + "<p><img src=\"/dev/zero\"><img src=\"pipe\"></p>"), "U"},
-        {"tables nested 3 deep", holding(title + nested(table[0], table[1], 3)), "U"},
-        {"tables nested 1500 deep", holding(nested(table[0], table[1], 1500)), "S"},
-        {"tables nested 3000 deep", holding(nested(table[0], table[1], 3000)), "R"},
-        {"divs nested 100 deep", holding(nested("<div>", "</div>", 100)), "S"},
-        {"2000 links", holding(QByteArray("<a href=\"#a\">a</a> ").repeated(2000)), "S"},
-        {"nothing but markup", holding("<html><head><title>t</title></head><body>  </body></html>"), "S"},
-        {"a program", holding(QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0ぽろ", 16)), "S"},
+         [](auto& name, auto&) { fs::remove(name); fs::create_symlink("/dev/zero", name); }, "RRRR"},
+        {"a link to nowhere", [](auto& name, auto&) { fs::remove(name); fs::create_symlink("gone", name); }, "RRRR"},
+        {"a sparse GiB", [](auto& name, auto& bytes) { writeFile(name, bytes); fs::resize_file(name, 1 << 30); }, "RRRR"},
+        {"plain text", holding("ぽろみんか の つかいかた"), "RRRU"},
+        {"pictures from a device and a FIFO", holding(title + "<p><img src=\"/dev/zero\"><img src=\"pipe\"></p>"), "RRRS"},
+        {"tables nested 3 deep", holding(title + nested(table[0], table[1], 3)), "RRRU"},
+        {"tables nested 1500 deep", holding(nested(table[0], table[1], 1500)), "RRRS"},
+        {"tables nested 3000 deep", holding(nested(table[0], table[1], 3000)), "RRRR"},
+        {"2000 links", holding(QByteArray("<a href=\"#a\">a</a> ").repeated(2000)), "RRRS"},
+        {"nothing but markup", holding("<html><head><title>t</title></head><body>  </body></html>"), "RRRS"},
+        {"a program", holding(QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0ぽろ", 16)), "RRRS"},
     };
+    for (const auto& [what, page, shown] : hostileHelpPages())
+        damages.emplace_back(what, holding(page), shown ? "RRRU" : "RRRS");
     const std::pair<const char*, std::vector<std::string>> directories[] = {
         {"the program's directory", {}},
         {"japanese", {"さんすう", "ひっさん 1"}},
@@ -162,10 +231,13 @@ TEST(DamagedFiles, EveryFileEveryDamageEveryDirectoryIsToldOfAndTheProgramGoesOn
         for (const auto& [name, bytes] : files) {
             const fs::path path = QFile::encodeName(name).toStdString();
             const QString used = name.endsWith(".hlp") ? whole + name : name;
-            for (const auto& [what, damage, helpOutcome] : damages) {
+            const qsizetype kind = name.endsWith("@2x.bmp") ? 1 : name.endsWith(".wav") ? 2 : name.endsWith(".hlp") ? 3 : 0;
+            for (const auto& [what, damage, outcomes] : damages) {
                 SCOPED_TRACE(std::string(where) + ", " + name.toStdString() + ", " + what);
                 damage(path, bytes);
-                EXPECT_EQ(use(used), used.endsWith(".hlp") ? helpOutcome : "R");
+                const std::string outcome = outcomes.substr(kind, 1);
+                EXPECT_EQ(use(used), outcome);
+                EXPECT_EQ(ProgramUsesFile(name), outcome == "U");
                 fs::remove_all(path);
                 writeFile(path, bytes);
                 EXPECT_EQ(use(used), "U");

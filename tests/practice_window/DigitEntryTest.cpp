@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/DrillWindowsFixture.h"
 
+#include "platform/ProgramZoom.h"
+#include "platform/WindowZoom.h"
 #include "widgets/EntryCell.h"
 #include "widgets/KeypadKey.h"
 #include "widgets/Panel.h"
@@ -13,6 +15,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -30,9 +33,12 @@ protected:
     // a spot of bare background.
     QPoint spot(const QString& name) const
     {
-        const std::map<QString, QPoint> bare{
-            {"Panel1", at(form.Panel1, {20, 20})}, {"Panel2", at(form.Panel2, {180, 37})},
-            {"Panel3", at(form.Panel3, {4, 120})}, {"Panel4", at(form.Panel4, {4, 140})}, {"Form1", {635, 330}}};
+        const double zoom = ZoomOf(&form);
+        const std::map<QString, QPoint> bare{{"Panel1", at(form.Panel1, QPoint(20, 20) * zoom)},
+                                             {"Panel2", at(form.Panel2, QPoint(180, 37) * zoom)},
+                                             {"Panel3", at(form.Panel3, QPoint(4, 120) * zoom)},
+                                             {"Panel4", at(form.Panel4, QPoint(4, 140) * zoom)},
+                                             {"Form1", QPoint(635, 330) * zoom}};
         return bare.contains(name) ? bare.at(name) : at(named(name));
     }
 
@@ -118,9 +124,22 @@ protected:
 // sheet is the session's, and tested there.)
 //
 // Each row of gestures plays on a fresh 5432 − 1234 with たしざん selected, and
-// leaves the sheet given.
-TEST_F(DigitEntry, EachGestureLeavesItsSheet)
+// leaves the sheet given: at the laid-out size, and alike on a window zoomed
+// larger or smaller, where every control, and so every hit area, is scaled.
+class ZoomedDigitEntry : public DigitEntry, public testing::WithParamInterface<double> {
+protected:
+    void SetUp() override
+    {
+        ZoomMainWindow(&form, GetParam());
+        DigitEntry::SetUp();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(AtZoom, ZoomedDigitEntry, testing::Values(1.0, 1.5, 0.75));
+
+TEST_P(ZoomedDigitEntry, EachGestureLeavesItsSheet)
 {
+    ASSERT_EQ(form.Button5->width(), std::lround(27 * GetParam()));
     const std::pair<const char*, const char*> rows[] = {
         {"click Edit12", "１:1 :-1 n5 n4 n3 n2 held -2"},
         {"right Edit12", ":-1 :-1 n5 n4 n3 n2 held -2"},

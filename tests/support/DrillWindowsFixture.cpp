@@ -4,6 +4,8 @@
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/HelpViewer.h"
+#include "platform/ProgramZoom.h"
+#include "platform/WindowZoom.h"
 #include "platform/ScreenCursor.h"
 #include "widgets/EntryCell.h"
 #include "widgets/KeypadKey.h"
@@ -17,6 +19,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
+
+#include <cmath>
 
 namespace {
 
@@ -42,6 +46,8 @@ void DrillWindowsFixture::TearDown()
     SetScreenCursor(crDefault);
     if (HelpViewer* viewer = ApplicationHelpViewer())
         viewer->close();
+    // The zoom is the program's: the next test's windows start laid out.
+    ZoomMainWindow(&form, 1);
 }
 
 void DrillWindowsFixture::click(const QWidget* control, Qt::MouseButton button)
@@ -78,7 +84,8 @@ void DrillWindowsFixture::selectKind(int index)
 {
     // Aimed at the round indicator: an item's centre may lie past its caption.
     const QRadioButton* item = form.RadioGroup3->findChildren<QRadioButton*>().at(index);
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, at(item, QPoint(6, item->height() / 2)));
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
+                      at(item, QPoint(std::lround(6 * ZoomOf(item)), item->height() / 2)));
     EXPECT_EQ(form.RadioGroup3->ItemIndex(), index);
 }
 

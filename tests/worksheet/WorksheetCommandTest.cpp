@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "mistakes/Sighting.h"
+#include "tests/support/PaperRows.h"
 #include "tests/support/ProcessRun.h"
 #include "tests/worksheet/PdfText.h"
 
@@ -26,6 +28,15 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
         {sheet + QStringList{"--seed", "-1"}, "--seed: \"-1\" is not a whole number from 0 to 4294967295"},
         {sheet + QStringList{"--seed", "4294967296"},
          "--seed: \"4294967296\" is not a whole number from 0 to 4294967295"},
+        {sheet + QStringList{"--focus", "smaller-from-smaller"},
+         "--focus: \"smaller-from-smaller\" is not one of smaller-from-larger, borrow-no-decrement, "
+         "borrow-from-zero, borrow-stops-at-zero, borrow-skips-zero, zero-minus-n-is-n, n-minus-zero-is-zero, "
+         "always-borrow, carry-forgotten, column-sum-written, carry-wrong-column, carry-added-twice"},
+        {sheet + QStringList{"--focus", "borrow-from-zero", "--range", "20"},
+         "--focus: these settings pose only 0 of the 12 problems that show borrow-from-zero"},
+        {sheet + QStringList{"--focus", "carry-forgotten", "--operation", "subtract"},
+         "--focus: these settings pose only 0 of the 12 problems that show carry-forgotten"},
+        {{"--focus", "carry-forgotten"}, "--focus: goes with --worksheet"},
         {{"--worksheet", "no-such-folder/sheet.pdf"}, "--worksheet: cannot write"},
         {{"--worksheet", "/proc/sheet.pdf"}, "--worksheet: cannot write"},
         {{"--worksheet", directory.path()}, "--worksheet: cannot write"},
@@ -66,6 +77,35 @@ TEST(WorksheetCommand, SeedMakesTheSheet)
     EXPECT_EQ(ReadSheet(caller.filePath(QStringLiteral("b.pdf"))).posed, first.posed);
     EXPECT_NE(ReadSheet(caller.filePath(QStringLiteral("c.pdf"))).posed, first.posed);
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+// A sum as the sheet writes it, "１４３－２８", back on one line as "143-28".
+std::string halfWidth(const QString& posed)
+{
+    std::string sum;
+    for (const QChar c : posed)
+        sum += c == u'＋' ? '+' : c == u'－' ? '-' : static_cast<char>('0' + (c.unicode() - u'０'));
+    return sum;
+}
+
+// A sheet for each misconception, with no settings given and with settings
+// of the parent's own: every problem on it exposes the misconception.
+TEST(WorksheetCommand, FocusedSheetHoldsOnlyProblemsThatExposeIt)
+{
+    const QTemporaryDir directory;
+    const QStringList own{"--range", "9999", "--carry", "mixed"};
+    for (const Misconception& misconception : Misconceptions())
+        for (const QStringList& settings : {QStringList{}, own}) {
+            const QString id = QString::fromUtf8(misconception.id.data(), static_cast<qsizetype>(misconception.id.size()));
+            SCOPED_TRACE((id + u' ' + settings.join(u' ')).toStdString());
+            const QStringList arguments = QStringList{"--worksheet", "sheet.pdf", "--focus", id, "--seed", "19"} + settings;
+            const ProcessRun run = RunProcess(POROMINKA_PROGRAM, arguments, directory.path());
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            const SheetText sheet = ReadSheet(directory.filePath(QStringLiteral("sheet.pdf")));
+            ASSERT_EQ(sheet.posed.size(), 12);
+            for (const auto& [number, posed] : sheet.posed)
+                EXPECT_TRUE(Exposes(misconception, ::posed(halfWidth(posed)))) << number << " " << halfWidth(posed);
+        }
 }
 
 } // namespace

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/DrillWindowsFixture.h"
+
+#include "platform/ProgramZoom.h"
+#include "platform/WindowPlacement.h"
+#include "platform/WindowZoom.h"
+#include "widgets/KeypadKey.h"
+#include "widgets/Panel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/SpeedButton.h"
+
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+using WindowZoom = DrillWindowsFixture;
+
+int zoomed(int length, double zoom)
+{
+    return static_cast<int>(std::lround(length * zoom));
+}
+
+// Started without a zoom the window takes the start-up zoom for its screen;
+// resized, its content fills the client as far as its
+// proportions allow, centred in the rest. A fixed zoom stays whatever the
+// size. おてほん, opened after the zoom changed, comes up at it, whole on the
+// screen.
+TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
+{
+    const QRect screen = form.screen()->availableGeometry();
+    ZoomMainWindow(&form, std::nullopt);
+    EXPECT_DOUBLE_EQ(ZoomOf(&form), StartupZoom(QSize(645, 352), screen.size()));
+    // The client of the laid-out 645 × 352, with whatever frame the window has.
+    const QSize laidOut = LaidOutClientSize(&form);
+    const QSize wide(laidOut.width() * 3, laidOut.height() * 2);
+    const QSize high(laidOut.width(), laidOut.height() * 3 / 2);
+
+    struct Row {
+        const char* what;
+        std::optional<double> fixed;
+        QSize client;
+        double zoom;
+    };
+    const Row rows[] = {
+        {"twice the size", std::nullopt, laidOut * 2, 2},
+        {"three times as wide, twice as high", std::nullopt, wide, 2},
+        {"half again as high", std::nullopt, high, 1},
+        {"half the size", std::nullopt, ZoomedRect(QRect(QPoint(), laidOut), 0.5).size(), 0.5},
+        {"fixed at 1.5, made twice the size", 1.5, laidOut * 2, 1.5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ZoomMainWindow(&form, row.fixed);
+        form.resize(row.client);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(form.size(), row.client);
+        EXPECT_DOUBLE_EQ(ZoomOf(&form), row.zoom);
+        EXPECT_DOUBLE_EQ(ProgramZoom(), row.zoom);
+        // Centred to the pixel on the left or top.
+        const QPoint margin = row.fixed ? QPoint()
+                                        : QPoint((row.client.width() - zoomed(laidOut.width(), row.zoom)) / 2,
+                                                 (row.client.height() - zoomed(laidOut.height(), row.zoom)) / 2);
+        EXPECT_EQ(form.Panel4->pos(), margin + QPoint(zoomed(6, row.zoom), zoomed(6, row.zoom)));
+        EXPECT_EQ(form.Button7->geometry(), ZoomedRect(QRect(230, 6, 27, 27), row.zoom));
+        EXPECT_EQ(form.Button7->font().pixelSize(), std::floor(16 * row.zoom));
+    }
+
+    ZoomMainWindow(&form, 2);
+    click(form.SpeedButton1);
+    click(form.Button14);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
+    EXPECT_EQ(form2.Button1->size(), QSize(194, 50));
+    EXPECT_EQ(form2.Image1->size(), QSize(82, 70));
+    EXPECT_TRUE(screen.contains(form2.frameGeometry()));
+}
+
+} // namespace
