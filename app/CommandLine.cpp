@@ -15,6 +15,8 @@ struct OptionRow {
     QStringList names;
     const char* japanese;
     const char* english;
+    // What the option takes, for those that take a value.
+    const char* value = nullptr;
 };
 
 // In the order --help lists them.
@@ -29,6 +31,18 @@ const std::vector<OptionRow>& optionRows()
          "Open every picture, sound and the help file from the working directory; print one line per "
          "file that fails; exit 1 if any failed, else 0."},
         {{"mute"}, "音を出しません（ビープ音も鳴りません）。", "Play no sound at all, not even a beep."},
+        {{"record"}, "おうちの かた むけの「きろく」を ひらきます。",
+         "Open \"きろく\", the private record for parents."},
+        {{"no-record"}, "この回は きろく（はんていした問題）をのこしません。",
+         "Keep nothing of this run in the private record."},
+        {{"export-record"},
+         "この機械の きろくを すべて JSON ファイルに書き出します。",
+         "Write the whole private record of this device into FILE.json.", "FILE.json"},
+        {{"import-record"},
+         "書き出した きろくを とりこみます。もうあるものは 2 回入りません。こわれたファイルや "
+         "ほかのファイルなら 2 で終わり、何も変えません。",
+         "Merge a record written by --export-record; problems already held are not added twice. A damaged "
+         "or foreign file exits 2 and changes nothing.", "FILE.json"},
     };
     return rows;
 }
@@ -46,6 +60,9 @@ constexpr ModeOption modeOptions[] = {
     {"version", CommandLine::Mode::Version},
     {"check", CommandLine::Mode::Check},
     {"worksheet", CommandLine::Mode::WorksheetWindow},
+    {"record", CommandLine::Mode::RecordWindow},
+    {"export-record", CommandLine::Mode::ExportRecord},
+    {"import-record", CommandLine::Mode::ImportRecord},
 };
 
 QString usageError(const QString& japanese, const QString& english, const QString& what)
@@ -137,15 +154,20 @@ constexpr UsageRule usageRules[] = {optionGivenTwice, modesTogether, emptyArgume
 
 // Whether reading options refused a value; the command then says so in one
 // line naming the option and the values it takes.
+CommandLine refused(CommandLine command, const QString& refusal)
+{
+    command.mode = CommandLine::Mode::OptionRefused;
+    command.error = QStringLiteral("porominka: ") + refusal;
+    return command;
+}
+
 template <class Request>
 bool refuses(const std::variant<Request, QString>& read, CommandLine& command)
 {
     const QString* refusal = std::get_if<QString>(&read);
-    if (!refusal)
-        return false;
-    command.mode = CommandLine::Mode::OptionRefused;
-    command.error = QStringLiteral("porominka: ") + *refusal;
-    return true;
+    if (refusal)
+        command = refused(command, *refusal);
+    return refusal != nullptr;
 }
 
 // --worksheet and its options: a file to write, the window, or one line
@@ -168,7 +190,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     for (const OptionRow& row : optionRows())
-        parser.addOption(QCommandLineOption(row.names));
+        parser.addOption(QCommandLineOption(row.names, QString(), QString::fromLatin1(row.value)));
     AddWorksheetOptions(parser);
     AddPlayOptions(parser);
 
@@ -189,13 +211,21 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return worksheetCommand(parser);
     command.mode = CommandLine::Mode::Play;
     command.muted = parser.isSet(QStringLiteral("mute"));
+    command.recording = !parser.isSet(QStringLiteral("no-record"));
+    for (const ModeOption& mode : modeOptions)
+        if (parser.isSet(QString::fromLatin1(mode.option))) {
+            command.mode = mode.mode;
+            command.recordFile = parser.value(QString::fromLatin1(mode.option));
+        }
+    // The check opens no window: how the drill would start means nothing to it.
+    if (command.mode == CommandLine::Mode::Check && PlayOptionsGiven(parser))
+        return refused(command, QStringLiteral("--check: goes with no option of the drill"));
+    if (command.mode != CommandLine::Mode::Play)
+        return command;
     const auto play = ReadPlayOptions(parser);
     if (refuses(play, command))
         return command;
     command.play = std::get<PlayRequest>(play);
-    for (const ModeOption& mode : modeOptions)
-        if (parser.isSet(QString::fromLatin1(mode.option)))
-            command.mode = mode.mode;
     return command;
 }
 
@@ -211,7 +241,7 @@ QString UsageText()
     for (const OptionRow& row : optionRows()) {
         QStringList names;
         for (const QString& name : row.names)
-            names << dashed(name);
+            names << dashed(name) + (row.value ? QLatin1Char(' ') + QString::fromLatin1(row.value) : QString());
         text += QStringLiteral("  %1\n      %2\n      %3\n")
                     .arg(names.join(QStringLiteral(", ")), QString::fromUtf8(row.japanese),
                          QString::fromUtf8(row.english));

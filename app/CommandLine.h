@@ -11,11 +11,27 @@
 // application object exists, so that asking for help, the version or a check,
 // and every mistake on the command line, needs no display.
 struct CommandLine {
-    enum class Mode { Play, Help, Version, Check, WorksheetFile, WorksheetWindow, OptionRefused, UsageError };
+    enum class Mode {
+        Play,
+        Help,
+        Version,
+        Check,
+        WorksheetFile,
+        WorksheetWindow,
+        RecordWindow,
+        ExportRecord,
+        ImportRecord,
+        OptionRefused,
+        UsageError
+    };
 
     Mode mode = Mode::Play;
     // No sound and no beep for the whole run.
     bool muted = false;
+    // Judged problems go into the private record unless --no-record.
+    bool recording = true;
+    // For ExportRecord and ImportRecord: the JSON file.
+    QString recordFile;
     // For UsageError: what was wrong, one line in Japanese and in English.
     // For OptionRefused: the one line naming the option and its values.
     QString error;

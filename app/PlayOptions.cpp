@@ -2,6 +2,7 @@
 #include "app/PlayOptions.h"
 
 #include "platform/ProgramZoom.h"
+#include "worksheet/WorksheetOptions.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -10,6 +11,7 @@
 namespace {
 
 const QString zoomOption = QStringLiteral("zoom");
+const QString lockOption = QStringLiteral("lock");
 
 // "2", "1.5", "0.75": a plain decimal number, nothing else.
 std::optional<double> zoomValue(const QString& text)
@@ -28,11 +30,23 @@ std::optional<double> zoomValue(const QString& text)
 void AddPlayOptions(QCommandLineParser& parser)
 {
     parser.addOption(QCommandLineOption(zoomOption, QString(), QStringLiteral("F")));
+    parser.addOption(QCommandLineOption(lockOption));
+}
+
+bool PlayOptionsGiven(const QCommandLineParser& parser)
+{
+    return parser.isSet(zoomOption) || parser.isSet(lockOption) || SettingOptionsGiven(parser);
 }
 
 QString PlayUsageText()
 {
     return QStringLiteral(
+        "  --range 10|20|100|1000|9999, --carry none|always|mixed, --operation add|subtract\n"
+        "      はじめの「はんい」「くりあがり」「しゅるい」をえらびます（ことばは --worksheet と おなじ）。\n"
+        "      The practice window's settings at start-up, in the words --worksheet takes.\n"
+        "  --lock\n"
+        "      「はんい」「くりあがり」「しゅるい」を さわれないように します（クラスで れべるを きめるとき）。\n"
+        "      Grey the three settings out for the whole run, so that a teacher fixes the level.\n"
         "  --zoom F\n"
         "      画面の大きさを F 倍（0.5〜4）にきめます。ないときは画面に合わせ、まどの大きさに\n"
         "      ついていきます。\n"
@@ -43,6 +57,9 @@ QString PlayUsageText()
 std::variant<PlayRequest, QString> ReadPlayOptions(const QCommandLineParser& parser)
 {
     PlayRequest request;
+    if (const auto refusal = ReadSettingOptions(parser, request.settings))
+        return *refusal;
+    request.locked = parser.isSet(lockOption);
     if (parser.isSet(zoomOption)) {
         const QString value = parser.value(zoomOption);
         request.zoom = zoomValue(value);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
+#include "app/RecordCommand.h"
+#include "app/StartSettings.h"
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
@@ -71,6 +73,7 @@ int play(const CommandLine& command)
     PracticeSession session(static_cast<RandomSource::result_type>(
         std::chrono::system_clock::now().time_since_epoch().count()));
     TForm1 form1(session);
+    ApplyStartSettings(form1, command.play);
     ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
@@ -93,7 +96,24 @@ int openWorksheet(const CommandLine& command)
 {
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
-    return OpenWorksheetWindow(command.worksheet.settings);
+    return OpenWorksheetWindow(command.worksheet.settings, command.worksheet.key);
+}
+
+int openRecord(const CommandLine&)
+{
+    SetApplicationTitle(QStringLiteral("ぽろみんか"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
+    return OpenRecordWindow();
+}
+
+int exportRecord(const CommandLine& command)
+{
+    return ExportRecordFile(command.recordFile);
+}
+
+int importRecord(const CommandLine& command)
+{
+    return ImportRecordFile(command.recordFile);
 }
 
 // A bad value of an option is told in one line, without the whole usage.
@@ -123,6 +143,9 @@ constexpr ModeRow modes[] = {
     {CommandLine::Mode::Check, Drawing::Offscreen, checkFiles},
     {CommandLine::Mode::WorksheetFile, Drawing::None, writeWorksheet},
     {CommandLine::Mode::WorksheetWindow, Drawing::Desktop, openWorksheet},
+    {CommandLine::Mode::RecordWindow, Drawing::Desktop, openRecord},
+    {CommandLine::Mode::ExportRecord, Drawing::None, exportRecord},
+    {CommandLine::Mode::ImportRecord, Drawing::None, importRecord},
     {CommandLine::Mode::OptionRefused, Drawing::None, refuseOption},
     {CommandLine::Mode::UsageError, Drawing::None, refuse},
 };

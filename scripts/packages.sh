@@ -1,12 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages the drill needs to build and run (Qt's translations
-# make its own dialogs speak Japanese).
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic qt6-translations-l10n)
+# make its own dialogs speak Japanese; the SQLite driver keeps the private
+# record).
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev fonts-ipafont-gothic qt6-translations-l10n
+                libqt6sql6-sqlite)
 # Needed besides by the tests: the test and benchmark frameworks, Qt's SVG
 # module for the asset generator, and the tools that check the installed
-# tree, the desktop files and the package; pdftotext reads worksheets back.
+# tree, the desktop files and the package; pdftotext reads worksheets back;
+# sqlite3 holds a record locked.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev qt6-svg-dev desktop-file-utils appstream man-db groff-base dpkg-dev file
-               poppler-utils)
+               poppler-utils sqlite3)
 # Only where the program is looked at on a private display.
 SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick openbox)
 # The browser build: the WebAssembly compiler and the Node.js that runs its

@@ -2,16 +2,13 @@
 #pragma once
 
 class QPainter;
-class QString;
 struct Worksheet;
-struct WorksheetSettings;
 
-// The settings in the practice window's own words, as the header prints them.
-QString SettingsInWords(const WorksheetSettings& settings);
-
-// The top of a problem page: なまえ and the date to fill in, and the settings.
+// The top of a problem page: なまえ and the date to fill in, the title from
+// the settings, the score box, and the numbers used, in plain words.
 void PaintProblemHeader(QPainter& painter, const Worksheet& sheet);
-// The top of a key page: "こたえ", the settings and the seed.
+// The top of a key page: "こたえ" and the title, the numbers used, and for the
+// teacher in small print the number that makes the same sheet again.
 void PaintKeyHeader(QPainter& painter, const Worksheet& sheet);
 
 // Where the problems start under each header, in sheet units.

@@ -58,18 +58,29 @@ void paintPart(QPainter& painter, const Worksheet& sheet, const SheetPart& part,
     }
 }
 
+int problemPages(const Worksheet& sheet)
+{
+    const bool held = sheet.parts != SheetParts::Key;
+    return held ? problemPart.pagesFor(static_cast<int>(sheet.problems.size())) : 0;
+}
+
+int keyPages(const Worksheet& sheet)
+{
+    const bool held = sheet.parts != SheetParts::Problems;
+    return held ? keyPart.pagesFor(static_cast<int>(sheet.problems.size())) : 0;
+}
+
 } // namespace
 
-int SheetPageCount(int problemCount)
+int SheetPageCount(const Worksheet& sheet)
 {
-    return problemPart.pagesFor(problemCount) + keyPart.pagesFor(problemCount);
+    return problemPages(sheet) + keyPages(sheet);
 }
 
 void PaintSheetPage(QPainter& painter, const Worksheet& sheet, int page)
 {
-    const int problemPages = problemPart.pagesFor(static_cast<int>(sheet.problems.size()));
-    if (page < problemPages)
+    if (page < problemPages(sheet))
         paintPart(painter, sheet, problemPart, page);
     else
-        paintPart(painter, sheet, keyPart, page - problemPages);
+        paintPart(painter, sheet, keyPart, page - problemPages(sheet));
 }

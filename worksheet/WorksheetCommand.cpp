@@ -2,20 +2,19 @@
 #include "worksheet/WorksheetCommand.h"
 
 #include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetFiles.h"
 #include "worksheet/WorksheetPrinting.h"
 
 #include <QGuiApplication>
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
 namespace {
 
-int cannotWrite(const QSaveFile& file)
+int cannotWrite(const QString& reason)
 {
-    std::fprintf(stderr, "porominka: --worksheet: cannot write \"%s\": %s\n", qUtf8Printable(file.fileName()),
-                 qUtf8Printable(file.errorString()));
+    std::fprintf(stderr, "porominka: --worksheet: cannot write %s\n", qUtf8Printable(reason));
     return 2;
 }
 
@@ -31,18 +30,17 @@ QString callersPath(const QString& file)
 
 int WriteWorksheetFile(const WorksheetRequest& request)
 {
-    QSaveFile file(callersPath(request.file));
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite(file);
+    WorksheetFiles files(callersPath(request.file), request.key);
+    if (const QString failure = files.Open(); !failure.isEmpty())
+        return cannotWrite(failure);
     // Drawing text needs the fonts of a GUI application, but no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "porominka";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    WriteWorksheetPdf(file, DrawWorksheet(request.settings));
-    if (!file.commit())
-        return cannotWrite(file);
+    if (const QString failure = files.Write(DrawWorksheet(request.settings)); !failure.isEmpty())
+        return cannotWrite(failure);
     if (!request.seedGiven)
         std::printf("seed: %u\n", request.settings.seed);
     return 0;

@@ -30,6 +30,9 @@ const Choice choices[] = {
     {"operation", {"add", "subtract"}, &SettingItems::kind},
 };
 
+// In the order of AnswerKey.
+const QStringList answerKeys{"after", "separate", "none"};
+
 std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
@@ -38,10 +41,11 @@ std::optional<quint64> wholeNumber(const QString& text, quint64 highest)
     return text.toULongLong();
 }
 
-// The options of its own besides --worksheet itself.
+// The options of its own besides --worksheet itself and the settings, which
+// the drill takes too.
 const QStringList& sheetOptions()
 {
-    static const QStringList options{"range", "carry", "operation", "problems", "seed", "focus"};
+    static const QStringList options{"problems", "seed", "focus", "key"};
     return options;
 }
 
@@ -61,7 +65,7 @@ QString misconceptionIds()
 // A sheet for one misconception: each setting not given is the one where the
 // misconception shows, and the sheet is refused when its settings cannot
 // fill it with problems that expose it.
-std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequest& request, SettingItems items)
+std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequest& request)
 {
     if (!parser.isSet(QStringLiteral("focus")))
         return std::nullopt;
@@ -71,6 +75,7 @@ std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequ
         return notOneOf(QStringLiteral("focus"), id, QStringLiteral("one of ") + misconceptionIds());
     request.settings.focus = std::string(misconception->id);
     const SettingItems fitting = ItemsOf(FittingSetting(*misconception));
+    SettingItems items = ItemsOf(request.settings.drill);
     for (const Choice& choice : choices)
         if (!parser.isSet(QString::fromLatin1(choice.option)))
             items.*choice.item = fitting.*choice.item;
@@ -86,11 +91,36 @@ std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequ
 
 } // namespace
 
+std::optional<QString> ReadSettingOptions(const QCommandLineParser& parser, WorksheetSettings& settings)
+{
+    SettingItems items = ItemsOf(settings.drill);
+    for (const Choice& choice : choices) {
+        const QString option = QString::fromLatin1(choice.option);
+        if (!parser.isSet(option))
+            continue;
+        const QString value = parser.value(option);
+        const auto index = choice.values.indexOf(value);
+        if (index < 0)
+            return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
+        items.*choice.item = static_cast<std::int32_t>(index);
+    }
+    settings.drill = SettingsFromItems(items.range, items.carryMode, items.kind);
+    return std::nullopt;
+}
+
+bool SettingOptionsGiven(const QCommandLineParser& parser)
+{
+    return std::any_of(std::begin(choices), std::end(choices),
+                       [&](const Choice& choice) { return parser.isSet(QString::fromLatin1(choice.option)); });
+}
+
 void AddWorksheetOptions(QCommandLineParser& parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("worksheet")));
     for (const QString& option : sheetOptions())
         parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("value")));
+    for (const Choice& choice : choices)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(choice.option), QString(), QStringLiteral("value")));
 }
 
 QString WorksheetUsageText()
@@ -98,10 +128,13 @@ QString WorksheetUsageText()
     return QStringLiteral(
         "  --worksheet [FILE.pdf] [--range 10|20|100|1000|9999] [--carry none|always|mixed]\n"
         "              [--operation add|subtract] [--problems 1-40] [--seed S] [--focus ID]\n"
+        "              [--key after|separate|none]\n"
         "      問題と答えのプリントを PDF に書き出します（画面はいりません）。FILE がなければ\n"
         "      「プリント」の画面を開きます。同じ --seed なら同じプリントになります。\n"
         "      Write a worksheet and its answer key to FILE.pdf, with no display; without FILE,\n"
         "      open the \"プリント\" window. The same --seed gives the same sheet.\n"
+        "      --key: こたえを あとのページに（after）、べつの ファイル FILE-こたえ.pdf に（separate）、\n"
+        "      つけない（none）。 The answer key after the problems, in FILE-こたえ.pdf beside it, or none.\n"
         "      --focus ID: 1つのまちがいの れんしゅう。そのまちがいで答えがかわる問題だけを出します。\n"
         "      --range・--carry・--operation のないものは、そのまちがいが出やすい せっていにします。\n"
         "      Practice for one misconception: only problems whose answer it changes; --range,\n"
@@ -122,18 +155,8 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
         if (parser.isSet(option) && !parser.isSet(QStringLiteral("worksheet")))
             return QStringLiteral("--%1: goes with --worksheet").arg(option);
     WorksheetRequest request;
-    SettingItems items{0, 0, 0};
-    for (const Choice& choice : choices) {
-        const QString option = QString::fromLatin1(choice.option);
-        if (!parser.isSet(option))
-            continue;
-        const QString value = parser.value(option);
-        const auto index = choice.values.indexOf(value);
-        if (index < 0)
-            return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
-        items.*choice.item = static_cast<std::int32_t>(index);
-    }
-    request.settings.drill = SettingsFromItems(items.range, items.carryMode, items.kind);
+    if (const auto refusal = ReadSettingOptions(parser, request.settings))
+        return *refusal;
     if (parser.isSet(QStringLiteral("problems"))) {
         const QString value = parser.value(QStringLiteral("problems"));
         const auto count = wholeNumber(value, MAX_PROBLEM_COUNT);
@@ -153,13 +176,21 @@ std::variant<WorksheetRequest, QString> ReadWorksheetOptions(const QCommandLineP
             return notOneOf(QStringLiteral("seed"), value, QStringLiteral("a whole number from 0 to %1").arg(highest));
         request.settings.seed = static_cast<std::uint32_t>(*seed);
     }
+    if (parser.isSet(QStringLiteral("key"))) {
+        const QString value = parser.value(QStringLiteral("key"));
+        const auto index = answerKeys.indexOf(value);
+        if (index < 0)
+            return notOneOf(QStringLiteral("key"), value,
+                            QStringLiteral("one of ") + answerKeys.join(QStringLiteral(", ")));
+        request.key = static_cast<AnswerKey>(index);
+    }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return QStringLiteral("--worksheet: takes one FILE.pdf, not %1 (%2)")
             .arg(files.size())
             .arg(files.join(QStringLiteral(", ")));
     request.file = files.value(0);
-    if (const auto refusal = readFocus(parser, request, items))
+    if (const auto refusal = readFocus(parser, request))
         return *refusal;
     return request;
 }

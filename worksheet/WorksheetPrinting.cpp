@@ -17,7 +17,7 @@ void PrintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet)
     QPainter painter(&device);
     const double scale = std::min(device.width() / SHEET_PAGE_SIZE.width(),
                                   device.height() / SHEET_PAGE_SIZE.height());
-    const int pages = SheetPageCount(static_cast<int>(sheet.problems.size()));
+    const int pages = SheetPageCount(sheet);
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             device.newPage();

@@ -10,6 +10,7 @@
 #include "layout/SettingItems.h"
 #include "worksheet/SheetGeometry.h"
 #include "worksheet/Worksheet.h"
+#include "worksheet/WorksheetFiles.h"
 #include "worksheet/WorksheetPrinting.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -56,7 +58,7 @@ QString startingFolder()
 
 } // namespace
 
-WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* parent)
+WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, AnswerKey key, QWidget* parent)
     : QWidget(parent)
     , settings_(settings)
 {
@@ -65,7 +67,7 @@ WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* par
     setWindowIcon(ProgramIcon());
     setFont(ProportionalGothicFont(12));
     const int previewHeight = qRound(previewWidth * SHEET_PAGE_SIZE.height() / SHEET_PAGE_SIZE.width());
-    setFixedSize(190 + previewWidth + 10, std::max(previewHeight, 448) + 20);
+    setFixedSize(190 + previewWidth + 10, std::max(previewHeight, 550) + 20);
 
     // The settings stand as on the left of the practice window.
     const SettingItems items = ItemsOf(settings.drill);
@@ -79,16 +81,25 @@ WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* par
     ProblemCountBox->setRange(MIN_PROBLEM_COUNT, MAX_PROBLEM_COUNT);
     ProblemCountBox->setValue(settings.problemCount);
 
-    label(QStringLiteral("たね"), this, QRect(16, 348, 40, 20));
+    label(QStringLiteral("ばんごう"), this, QRect(16, 348, 50, 20));
     SeedBox = PlaceControl(new QLineEdit(QString::number(settings.seed), this), QStringLiteral("SeedBox"),
-                           QRect(56, 346, 111, 24), QStringLiteral("たね"));
+                           QRect(66, 346, 101, 24), QStringLiteral("おなじ プリントを つくる ばんごう"));
     SeedBox->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), SeedBox));
-    SeedBox->setToolTip(QStringLiteral("おなじ たねなら おなじ もんだいに なります"));
+    SeedBox->setToolTip(QStringLiteral("おなじ ばんごうなら おなじ もんだいに なります"));
+    OtherProblemsButton = PlaceControl(new QPushButton(QStringLiteral("べつの もんだい"), this),
+                                       QStringLiteral("OtherProblemsButton"), QRect(16, 376, 151, 26),
+                                       QStringLiteral("べつの もんだい"));
+
+    // In the order of AnswerKey.
+    KeyGroup = settingGroup({QStringLiteral("こたえ"),
+                             {QStringLiteral("あとの ページに つける"), QStringLiteral("べつの ファイルに する"),
+                              QStringLiteral("つけない")}},
+                            1, static_cast<std::int32_t>(key), this, QRect(16, 410, 151, 69));
 
     PdfButton = PlaceControl(new QPushButton(QStringLiteral("PDF に する"), this), QStringLiteral("PdfButton"),
-                             QRect(16, 390, 151, 30), QStringLiteral("PDF に する"));
+                             QRect(16, 486, 151, 30), QStringLiteral("PDF に する"));
     PrintButton = PlaceControl(new QPushButton(QStringLiteral("いんさつ"), this), QStringLiteral("PrintButton"),
-                               QRect(16, 428, 151, 30), QStringLiteral("いんさつ"));
+                               QRect(16, 524, 151, 30), QStringLiteral("いんさつ"));
     Preview = PlaceControl(new QLabel(this), QStringLiteral("Preview"), QRect(190, 10, previewWidth, previewHeight),
                            QStringLiteral("1まいめの みほん"));
     Preview->setFrameShape(QFrame::Box);
@@ -98,6 +109,10 @@ WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, QWidget* par
             connect(item, &QRadioButton::toggled, this, [this](bool on) { if (on) Redraw(); });
     connect(ProblemCountBox, &QSpinBox::valueChanged, this, &WorksheetWindow::Redraw);
     connect(SeedBox, &QLineEdit::textChanged, this, &WorksheetWindow::Redraw);
+    connect(OtherProblemsButton, &QPushButton::clicked, this,
+            [this] { SeedBox->setText(QString::number(std::random_device{}())); });
+    for (QRadioButton* item : KeyGroup->findChildren<QRadioButton*>())
+        connect(item, &QRadioButton::toggled, this, [this](bool on) { if (on) Redraw(); });
     connect(PdfButton, &QPushButton::clicked, this, &WorksheetWindow::SavePdf);
     connect(PrintButton, &QPushButton::clicked, this, &WorksheetWindow::Print);
     Redraw();
@@ -113,11 +128,12 @@ void WorksheetWindow::Redraw()
     PrintButton->setEnabled(seedValid);
     if (!seedValid)
         return;
+    // A sheet for practising one misconception stays one as the settings change.
     settings_ = {SettingsFromItems(RangeGroup->ItemIndex(), CarryGroup->ItemIndex(), KindGroup->ItemIndex()),
-                 ProblemCountBox->value(), static_cast<std::uint32_t>(seed)};
+                 ProblemCountBox->value(), static_cast<std::uint32_t>(seed), settings_.focus};
     QImage page(Preview->contentsRect().size(), QImage::Format_RGB32);
     QPainter painter(&page);
-    PaintFirstPagePreview(painter, DrawWorksheet(settings_), page.width());
+    PaintFirstPagePreview(painter, sheet(), page.width());
     painter.end();
     Preview->setPixmap(QPixmap::fromImage(page));
 }
@@ -131,7 +147,10 @@ void WorksheetWindow::SavePdf()
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    const QString failure = WriteWorksheetPdf(path, DrawWorksheet(settings_));
+    WorksheetFiles files(path, static_cast<AnswerKey>(KeyGroup->ItemIndex()));
+    QString failure = files.Open();
+    if (failure.isEmpty())
+        failure = files.Write(DrawWorksheet(settings_));
     if (!failure.isEmpty())
         ShowErrorBox(QStringLiteral("%1 に かけません（%2）").arg(QDir::toNativeSeparators(path), failure));
 }
@@ -144,12 +163,22 @@ void WorksheetWindow::Print()
     printer.setFullPage(true);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        PrintWorksheet(printer, DrawWorksheet(settings_));
+        PrintWorksheet(printer, sheet());
 }
 
-int OpenWorksheetWindow(const WorksheetSettings& settings)
+// Printed, a key apart from the problems comes after them all the same: the
+// teacher takes its pages away.
+Worksheet WorksheetWindow::sheet() const
 {
-    WorksheetWindow window(settings);
+    Worksheet sheet = DrawWorksheet(settings_);
+    if (static_cast<AnswerKey>(KeyGroup->ItemIndex()) == AnswerKey::None)
+        sheet.parts = SheetParts::Problems;
+    return sheet;
+}
+
+int OpenWorksheetWindow(const WorksheetSettings& settings, AnswerKey key)
+{
+    WorksheetWindow window(settings, key);
     window.show();
     return QApplication::exec();
 }

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
+#include "app/StartSettings.h"
 #include "platform/SoundPlayer.h"
 #include "tests/support/DrillWindowsFixture.h"
 #include "tests/support/ProcessRun.h"
+#include "widgets/RadioGroup.h"
 #include "widgets/SpeedButton.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +41,10 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         {{"--mute", "--mute"}, Mode::UsageError, {"given twice: --mute"}},
         {{"--worksheet", ""}, Mode::UsageError, {"空の引数です", "empty argument", usage}},
         {{"--"}, Mode::UsageError, {"no argument after: --", usage}},
-        {{"--check", "--range", "10"}, Mode::OptionRefused, {"--range: goes with --worksheet"}},
+        {{"--check", "--range", "10"}, Mode::OptionRefused, {"--check: goes with no option of the drill"}},
+        {{"--check", "--lock"}, Mode::OptionRefused, {"--check: goes with no option of the drill"}},
+        {{"--range", "7"}, Mode::OptionRefused, {"--range: \"7\" is not one of 10, 20, 100, 1000, 9999"}},
+        {{"--lock", "--operation", "minus"}, Mode::OptionRefused, {"--operation: \"minus\" is not one of add"}},
         {{"--loud"}, Mode::UsageError, {"知らないオプションです: --loud", "unknown option: --loud", usage}},
         {{"--mute", "-x"}, Mode::UsageError, {"unknown option: -x", usage}},
         {{"sums.txt"}, Mode::UsageError, {"よけいな引数です: sums.txt", "unexpected argument: sums.txt"}},
@@ -48,6 +58,12 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         {{}, Mode::Play, {}},
         {{"--check", "--mute"}, Mode::Check, {}},
         {{"--worksheet"}, Mode::WorksheetWindow, {}},
+        {{"--export-record"}, Mode::UsageError, {"bad option", usage}},
+        {{"--export-record", "a.json", "--import-record", "b.json"}, Mode::UsageError,
+         {"exclude each other: --export-record, --import-record"}},
+        {{"--import-record", "a.json", "b.json"}, Mode::UsageError, {"unexpected argument: b.json"}},
+        {{"--no-record", "--no-record"}, Mode::UsageError, {"given twice: --no-record"}},
+        {{"--no-record", "--mute"}, Mode::Play, {}},
     };
     for (const auto& [arguments, mode, says] : rows) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
@@ -93,6 +109,42 @@ TEST_F(StartedDrill, ShowsTheBuildVersionAndMuteSilencesEveryJudgement)
             click(form.SpeedButton1);
         }
         EXPECT_EQ(sounds, heard);
+    }
+}
+
+// A class shortcut: the settings asked for are selected at start-up, and
+// problems are drawn from them. Locked, the three groups are greyed out and a
+// click or a tap on an item changes nothing; unlocked, the child may change
+// them. The locked row comes last: the lock holds for the whole run.
+TEST_F(StartedDrill, StartsAtTheAskedSettingsAndTheLockKeepsThem)
+{
+    const struct {
+        QStringList arguments;
+        std::array<int, 3> items;
+        bool locked;
+        Operation drawn;
+    } rows[] = {
+        {{}, {0, 0, 0}, false, Operation::Subtraction},
+        {{"--range", "1000", "--carry", "mixed", "--operation", "subtract"}, {3, 2, 1}, false, Operation::Addition},
+        {{"--operation", "subtract", "--range", "100", "--lock"}, {2, 0, 1}, true, Operation::Subtraction},
+    };
+    for (const auto& [arguments, items, locked, drawn] : rows) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        ApplyStartSettings(form, ParseCommandLine(QStringList{"porominka"} + arguments).play);
+        const RadioGroup* groups[] = {form.RadioGroup1, form.RadioGroup2, form.RadioGroup3};
+        for (int group = 0; group < 3; ++group) {
+            EXPECT_EQ(groups[group]->ItemIndex(), items[group]);
+            EXPECT_EQ(groups[group]->isEnabled(), !locked);
+        }
+        // The other kind, clicked and then tapped.
+        const int other = 1 - items[2];
+        const QRadioButton* item = form.RadioGroup3->findChildren<QRadioButton*>().at(other);
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, at(item, QPoint(6, item->height() / 2)));
+        tap(form.RadioGroup3->findChildren<QRadioButton*>().at(other));
+        EXPECT_EQ(form.RadioGroup3->ItemIndex(), locked ? items[2] : other);
+        click(form.Button12);
+        click(form.SpeedButton1);
+        EXPECT_EQ(session.Run().Operation, drawn);
     }
 }
 

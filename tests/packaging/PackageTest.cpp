@@ -111,7 +111,8 @@ TEST(DebianPackage, HoldsTheInstalledTree)
     EXPECT_EQ(dpkgDeb({"--field", deb, "Section"}), "education");
     const QString depends = dpkgDeb({"--field", deb, "Depends"});
     for (const char* package :
-         {"fonts-ipafont-gothic", "qt6-translations-l10n", "libqt6widgets6", "libqt6multimedia6", "libc6"})
+         {"fonts-ipafont-gothic", "qt6-translations-l10n", "libqt6sql6-sqlite", "libqt6widgets6", "libqt6multimedia6",
+          "libc6"})
         EXPECT_TRUE(depends.contains(QRegularExpression(QStringLiteral("(^|, )%1( |,|$)").arg(package))))
             << package << " not in " << depends.toStdString();
 

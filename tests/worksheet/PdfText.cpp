@@ -13,9 +13,11 @@ SheetText ReadSheet(const QString& path)
     const QString text = RunProcess(QStringLiteral("pdftotext"), arguments, QDir::tempPath()).out;
     QStringList pages = QString(text).remove(QRegularExpression(QStringLiteral("[ \\n]"))).split(u'\f');
     pages.removeLast(); // after the last page's form feed
-    SheetText sheet{pages.size(), {}, {}};
+    SheetText sheet{pages.size(), {}, {}, {}, {}};
     for (const QString& page : pages) {
-        auto& problems = page.startsWith(QStringLiteral("こたえ")) ? sheet.worked : sheet.posed;
+        const bool key = page.startsWith(QStringLiteral("こたえ"));
+        auto& problems = key ? sheet.worked : sheet.posed;
+        (key ? sheet.keyHeaders : sheet.problemHeaders) << page.left(page.indexOf(problem));
         for (QRegularExpressionMatchIterator it = problem.globalMatch(page); it.hasNext();) {
             const QRegularExpressionMatch match = it.next();
             problems.append({match.captured(1).toInt(), match.captured(2)});

@@ -84,4 +84,39 @@ TEST(SheetOnPaper, KeyWritesTheNotationOfTheModelAnswer)
         EXPECT_EQ(back.worked[static_cast<qsizetype>(i)].second, QString::fromUtf16(rows[i].key));
 }
 
+// Each problem page is titled from the settings in plain words and carries
+// the score box for the sheet's count; only the key, for the teacher, carries
+// the number that makes the same sheet again.
+TEST(SheetOnPaper, HeadersSayTheSettingsInPlainWordsAndTheKeyTheSheetNumber)
+{
+    const struct {
+        WorksheetSettings settings;
+        const char* title;
+        const char* numbers;
+    } rows[] = {
+        {{SettingsFromItems(0, 0, 0), 12, 5}, "たしざんのひっさん（くりあがりなし）", "10までのかず"},
+        {{SettingsFromItems(2, 1, 1), 13, 77}, "ひきざんのひっさん（くりさがりあり）", "100までのかず"},
+        {{SettingsFromItems(4, 2, 0), 1, 4294967295}, "たしざんのひっさん（くりあがりあり・なし）", "9999までのかず"},
+        {{SettingsFromItems(3, 2, 1), 40, 0}, "ひきざんのひっさん（くりさがりあり・なし）", "1000までのかず"},
+    };
+    for (const auto& [settings, title, numbers] : rows) {
+        SCOPED_TRACE(title);
+        const SheetText back = writeAndReadBack(DrawWorksheet(settings));
+        const QString score = QStringLiteral("もん／%1もん").arg(settings.problemCount);
+        const QString sameSheet = QStringLiteral("おなじプリントをつくるばんごう：%1").arg(settings.seed);
+        ASSERT_FALSE(back.problemHeaders.isEmpty());
+        for (const QString& header : back.problemHeaders) {
+            EXPECT_TRUE(header.contains(QString::fromUtf8(title) + score)) << header.toStdString();
+            EXPECT_TRUE(header.contains(QString::fromUtf8(numbers))) << header.toStdString();
+            EXPECT_FALSE(header.contains(QStringLiteral("ばんごう"))) << header.toStdString();
+        }
+        ASSERT_FALSE(back.keyHeaders.isEmpty());
+        for (const QString& header : back.keyHeaders) {
+            EXPECT_TRUE(header.startsWith(QStringLiteral("こたえ") + QString::fromUtf8(title))) << header.toStdString();
+            EXPECT_TRUE(header.contains(sameSheet)) << header.toStdString();
+            EXPECT_FALSE(header.contains(QStringLiteral("もん／"))) << header.toStdString();
+        }
+    }
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "tests/worksheet/PdfText.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
     QTemporaryDir directory;
     const QStringList sheet{"--worksheet", "sheet.pdf"};
     const struct { QStringList arguments; const char* says; } refusals[] = {
-        {{"--range", "20"}, "--range: goes with --worksheet"},
+        {{"--problems", "20"}, "--problems: goes with --worksheet"},
         {sheet + QStringList{"--range", "15"}, "--range: \"15\" is not one of 10, 20, 100, 1000, 9999"},
         {sheet + QStringList{"--carry", "sometimes"}, "--carry: \"sometimes\" is not one of none, always, mixed"},
         {sheet + QStringList{"--operation", "times"}, "--operation: \"times\" is not one of add, subtract"},
@@ -37,6 +38,8 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
         {sheet + QStringList{"--focus", "carry-forgotten", "--operation", "subtract"},
          "--focus: these settings pose only 0 of the 12 problems that show carry-forgotten"},
         {{"--focus", "carry-forgotten"}, "--focus: goes with --worksheet"},
+        {{"--key", "none"}, "--key: goes with --worksheet"},
+        {sheet + QStringList{"--key", "apart"}, "--key: \"apart\" is not one of after, separate, none"},
         {{"--worksheet", "no-such-folder/sheet.pdf"}, "--worksheet: cannot write"},
         {{"--worksheet", "/proc/sheet.pdf"}, "--worksheet: cannot write"},
         {{"--worksheet", directory.path()}, "--worksheet: cannot write"},
@@ -77,6 +80,56 @@ TEST(WorksheetCommand, SeedMakesTheSheet)
     EXPECT_EQ(ReadSheet(caller.filePath(QStringLiteral("b.pdf"))).posed, first.posed);
     EXPECT_NE(ReadSheet(caller.filePath(QStringLiteral("c.pdf"))).posed, first.posed);
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+// The key after the problems, in a file of its own beside the sheet, or
+// nowhere: each file holds the pages it should and the key is the same key.
+// A key file that cannot be written leaves no sheet either.
+TEST(WorksheetCommand, KeyGoesAfterApartOrNowhere)
+{
+    const QTemporaryDir directory;
+    const QString sheetFile = directory.filePath(QStringLiteral("sheet.pdf"));
+    const QString keyFile = directory.filePath(QStringLiteral("sheet-こたえ.pdf"));
+    const auto write = [&](const QStringList& key) {
+        QFile::remove(sheetFile);
+        QFile::remove(keyFile);
+        const QStringList arguments = QStringList{"--worksheet", "sheet.pdf", "--seed", "31", "--problems", "13"} + key;
+        return RunProcess(POROMINKA_PROGRAM, arguments, directory.path());
+    };
+    ASSERT_EQ(write({}).exitCode, 0);
+    const SheetText whole = ReadSheet(sheetFile);
+    ASSERT_EQ(whole.posed.size(), 13);
+    ASSERT_EQ(whole.worked.size(), 13);
+    EXPECT_FALSE(QFile::exists(keyFile));
+
+    const struct {
+        const char* key;
+        bool keyAfter;
+        bool keyApart;
+    } rows[] = {{"after", true, false}, {"none", false, false}, {"separate", false, true}};
+    for (const auto& [key, keyAfter, keyApart] : rows) {
+        SCOPED_TRACE(key);
+        const ProcessRun run = write({"--key", key});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const SheetText sheet = ReadSheet(sheetFile);
+        EXPECT_EQ(sheet.posed, whole.posed);
+        EXPECT_EQ(sheet.worked, keyAfter ? whole.worked : decltype(whole.worked){});
+        ASSERT_EQ(QFile::exists(keyFile), keyApart);
+        if (keyApart) {
+            const SheetText apart = ReadSheet(keyFile);
+            EXPECT_TRUE(apart.posed.isEmpty());
+            EXPECT_EQ(apart.worked, whole.worked);
+        }
+    }
+
+    QFile::remove(sheetFile);
+    QFile::remove(keyFile);
+    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("sheet-こたえ.pdf")));
+    const ProcessRun blocked =
+        RunProcess(POROMINKA_PROGRAM, {"--worksheet", "sheet.pdf", "--key", "separate"}, directory.path());
+    EXPECT_EQ(blocked.exitCode, 2);
+    EXPECT_TRUE(blocked.err.contains(QStringLiteral("sheet-こたえ.pdf"))) << blocked.err.toStdString();
+    EXPECT_FALSE(QFile::exists(sheetFile));
 }
 
 // A sum as the sheet writes it, "１４３－２８", back on one line as "143-28".
