@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/RefusalWords.h"
 #include "platform/ProgramVersion.h"
 
 #include <QCommandLineOption>
@@ -157,7 +158,7 @@ constexpr UsageRule usageRules[] = {optionGivenTwice, modesTogether, emptyArgume
 CommandLine refused(CommandLine command, const QString& refusal)
 {
     command.mode = CommandLine::Mode::OptionRefused;
-    command.error = QStringLiteral("porominka: ") + refusal;
+    command.error = QStringLiteral("porominka: ") + InEnglishAndJapanese(refusal);
     return command;
 }
 

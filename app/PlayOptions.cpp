@@ -65,9 +65,7 @@ std::variant<PlayRequest, QString> ReadPlayOptions(const QCommandLineParser& par
         request.zoom = zoomValue(value);
         if (!request.zoom)
             return QStringLiteral("--zoom: \"%1\" is not a number from %2 to %3")
-                .arg(value)
-                .arg(SMALLEST_ZOOM)
-                .arg(LARGEST_ZOOM);
+                .arg(value, QString::number(SMALLEST_ZOOM), QString::number(LARGEST_ZOOM));
     }
     return request;
 }

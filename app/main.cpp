@@ -6,6 +6,7 @@
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/NativeName.h"
 #include "platform/ProgramZoom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
@@ -25,21 +26,32 @@
 
 namespace {
 
-void print(std::FILE* stream, const QString& text)
+bool print(std::FILE* stream, const QString& text)
 {
-    QTextStream(stream) << text;
+    QTextStream out(stream);
+    out << text;
+    out.flush();
+    return out.status() == QTextStream::Ok;
+}
+
+// An answer that never reached the caller is a failure: 2 after one line on
+// the error output; else `status`.
+int answer(const QString& text, int status = 0)
+{
+    if (print(stdout, text))
+        return status;
+    print(stderr, QStringLiteral("porominka: 標準出力に書けません / cannot write to standard output\n"));
+    return 2;
 }
 
 int showUsage(const CommandLine&)
 {
-    print(stdout, UsageText());
-    return 0;
+    return answer(UsageText());
 }
 
 int showVersion(const CommandLine&)
 {
-    print(stdout, VersionText());
-    return 0;
+    return answer(VersionText());
 }
 
 int refuse(const CommandLine& command)
@@ -51,13 +63,10 @@ int refuse(const CommandLine& command)
 int checkFiles(const CommandLine&)
 {
     const QStringList failures = InstallationCheck::Failures();
-    for (const QString& failure : failures)
-        print(stdout, failure + QLatin1Char('\n'));
     if (!failures.isEmpty())
-        return 1;
-    print(stdout, QStringLiteral("%1 個のファイルがすべてそろっています。 / All %1 files are in place.\n")
+        return answer(failures.join(QLatin1Char('\n')) + QLatin1Char('\n'), 1);
+    return answer(QStringLiteral("%1 個のファイルがすべてそろっています。 / All %1 files are in place.\n")
                       .arg(InstallationCheck::ProgramFiles().size()));
-    return 0;
 }
 
 int play(const CommandLine& command)
@@ -154,9 +163,10 @@ constexpr ModeRow modes[] = {
 
 int main(int argc, char* argv[])
 {
+    // Every byte of every argument is kept: a file's name need not be UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << NameFromBytes(argv[i]);
     const CommandLine command = ParseCommandLine(arguments);
 
     const ModeRow& row =

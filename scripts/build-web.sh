@@ -28,8 +28,12 @@ fi
 npx tsc -p tsconfig.json
 npx tsc -p tsconfig.worker.json
 
+# Smallest code, across the whole program. With exceptions on, a C++
+# exception never aborts the core: it reaches the page as a JavaScript error,
+# and the drill goes on with the next gesture.
 emcmake cmake -S "$root" -B "$out/wasm" -DDRILL_CORE_ONLY=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=MinSizeRel \
-      -DCMAKE_CXX_FLAGS="-Oz -flto" -DCMAKE_EXE_LINKER_FLAGS="-Oz -flto" -DDRILL_WERROR=ON >/dev/null
+      -DCMAKE_CXX_FLAGS="-Oz -flto -fexceptions" -DCMAKE_EXE_LINKER_FLAGS="-Oz -flto -fexceptions" \
+      -DDRILL_WERROR=ON >/dev/null
 cmake --build "$out/wasm" --target core -j 2
 
 rm -rf "$site"
@@ -40,9 +44,11 @@ cp "$root"/assets/*.bmp "$root"/assets/*.wav "$root/assets/zumirano.hlp" "$site/
 cp "$root/platform/art/startup.png" "$root/platform/art/help_button.png" "$site/art/"
 cp "$root"/desktop/icons/*.png "$root/desktop/icons/scalable.svg" "$site/icons/"
 
-# The compiler's glue is minified once more: without the Closure compiler
-# it keeps its long names, nearly half its size on a slow line.
-npx esbuild "$out/wasm/web/wasm/core.mjs" --minify --format=esm --target=es2020,safari14 --log-level=warning \
+# The compiler's glue, under the module that loads it in Node too, minified
+# once more: without the Closure compiler it keeps its long names, nearly
+# half its size on a slow line.
+npx esbuild "$root/web/wasm/coreModule.js" --bundle --minify --format=esm --target=es2020,safari14 \
+    --alias:porominka-core-glue="$out/wasm/web/wasm/core.mjs" --external:node:fs/promises --log-level=warning \
     --outfile="$site/core.mjs"
 npx esbuild src/main.ts --bundle --format=esm --minify --target=es2020,safari14 --log-level=warning \
     --outfile="$site/porominka.js"

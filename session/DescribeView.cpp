@@ -60,6 +60,8 @@ std::string DescribeView(const SessionView& view)
     out += "answer cells: " + cells(view.answerCells) + '\n';
     out += "notation cells: " + cells(view.notationCells) + '\n';
     out += "messages: \"" + std::string(TextOf(view.answerMessage)) + "\" \"" + TextOf(view.notationMessage) + "\"\n";
+    if (!view.hint.empty())
+        out += "hint: " + view.hint + '\n';
     out += "result picture: " + std::string(*FileOf(view.resultPicture) ? FileOf(view.resultPicture) : "start-up art")
         + '\n';
     out += "main button: " + std::string(TextOf(view.mainCaption)) + '\n';

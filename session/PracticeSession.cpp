@@ -5,6 +5,7 @@
 #include "engine/NewProblem.h"
 #include "engine/PracticeRun.h"
 #include "engine/WorkedAnswer.h"
+#include "mistakes/Sighting.h"
 
 PracticeSession::PracticeSession(RandomSource::result_type seed)
     : random_(seed)
@@ -222,6 +223,7 @@ void PracticeSession::PresentProblem()
     sheet_.notationShown.fill(BLANK);
     sheet_.answerMessage = Message::None;
     sheet_.notationMessage = Message::None;
+    sheet_.hint.clear();
     sheet_.resultPicture = ResultPicture::Mascot;
 }
 
@@ -232,14 +234,42 @@ void PracticeSession::JudgeProblem()
     // nothing after them happens and the same entries can be judged again.
     const Judgement judgement = JudgeEntries(run_, settings_.operation);
     const Verdict& verdict = VerdictFor(judgement);
+    // A first try tells the diagnosis what the child writes. Should the
+    // picture fail, it is told again at the next judgement: one first try
+    // counted twice weighs little against the recent problems it keeps.
+    if (run_.Phase == Phase::FirstTry)
+        diagnosis_.FirstTryJudged(run_);
     sheet_.answerMessage = verdict.answerMessage;
     sheet_.notationMessage = verdict.notationMessage;
+    sheet_.hint = judgement.AnswerRight && judgement.MarksRight ? std::string() : HintForEntries();
     KeepOnFailure();
     sheet_.resultPicture = verdict.picture;
     effects_.sound = verdict.sound;
+    effects_.firstTryJudged = run_.Phase == Phase::FirstTry;
     RecordJudgement(run_, judgement.AnswerRight);
     if (judgement.AnswerRight)
         ShowCounts();
+}
+
+std::string PracticeSession::HintForEntries() const
+{
+    if (!hintsShown_)
+        return {};
+    for (const Misconception* named : diagnosis_.Named())
+        if (EvidenceOf(*named, run_).sighted)
+            return std::string(named->hint);
+    return {};
+}
+
+void PracticeSession::RememberFirstTries(const std::vector<ExerciseState>& firstTries)
+{
+    for (const ExerciseState& firstTry : firstTries)
+        diagnosis_.FirstTryJudged(firstTry);
+}
+
+void PracticeSession::ShowHints(bool shown)
+{
+    hintsShown_ = shown;
 }
 
 void PracticeSession::ShowCounts()
@@ -318,6 +348,7 @@ SessionView PracticeSession::View() const
     }
     view.answerMessage = sheet_.answerMessage;
     view.notationMessage = sheet_.notationMessage;
+    view.hint = sheet_.hint;
     view.resultPicture = sheet_.resultPicture;
     view.mainCaption = !DrawsNextProblem(run_) ? MainCaption::Judge
         : HasDrawnProblem(run_)                ? MainCaption::Next
@@ -332,5 +363,6 @@ SessionView PracticeSession::View() const
     view.openHelp = effects_.openHelp;
     view.raiseWorkedAnswer = effects_.raiseWorkedAnswer;
     view.unreadableFile = effects_.unreadableFile;
+    view.firstTryJudged = effects_.firstTryJudged;
     return view;
 }

@@ -5,11 +5,13 @@
 #include "engine/DrillSettings.h"
 #include "engine/ExerciseState.h"
 #include "engine/RandomSource.h"
+#include "mistakes/Diagnosis.h"
 #include "session/SessionView.h"
 #include "session/Target.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A whole practice run, as every screen drives it: the problem, the
 // entries, the counters, the carried symbol and the random source live
@@ -63,12 +65,19 @@ public:
     // would draw it; an open problem is replaced and still counted once.
     void PoseProblem(Operation operation, std::int32_t upper, std::int32_t lower);
 
+    // The first tries of earlier runs, oldest first, which the diagnosis
+    // behind the hints starts from.
+    void RememberFirstTries(const std::vector<ExerciseState>& firstTries);
+    // A parent's choice: hints after a wrong answer, off unless asked for.
+    void ShowHints(bool shown);
+
     // The screen could not read a picture the last view needs.
     void PictureFailed(const std::string& file);
 
     SessionView View() const;
     // The problem and the child's entries, for whoever reads the work.
     const ExerciseState& Run() const { return run_; }
+    const DrillSettings& Settings() const { return settings_; }
 
 private:
     // What the sheet shows beyond the run itself.
@@ -79,6 +88,7 @@ private:
         std::array<std::int32_t, 3> notationShown{BLANK, BLANK, BLANK};
         Message answerMessage = Message::None;
         Message notationMessage = Message::None;
+        std::string hint;
         ResultPicture resultPicture = ResultPicture::Startup;
         std::optional<std::int32_t> shownProblemCount;
         std::optional<std::int32_t> shownScore;
@@ -90,6 +100,7 @@ private:
         bool openHelp = false;
         bool raiseWorkedAnswer = false;
         std::string unreadableFile;
+        bool firstTryJudged = false;
     };
 
     // Starts an event: no effect yet, and a failure goes back to here.
@@ -115,6 +126,8 @@ private:
     void PresentProblem();
     void JudgeProblem();
     void ShowCounts();
+    // The hint for the entries just judged wrong, or nothing.
+    std::string HintForEntries() const;
 
     ExerciseState run_;
     DrillSettings settings_;
@@ -123,4 +136,6 @@ private:
     Effects effects_;
     ExerciseState runOnFailure_;
     Sheet sheetOnFailure_;
+    Diagnosis diagnosis_;
+    bool hintsShown_ = false;
 };

@@ -48,6 +48,10 @@ struct SessionView {
     // The verdict and the run.
     Message answerMessage = Message::None;
     Message notationMessage = Message::None;
+    // After a wrong answer that is the work of a misconception named from
+    // the child's first tries, its hint, shown on the second message line in
+    // place of the notation message; empty unless hints are on.
+    std::string hint;
     ResultPicture resultPicture = ResultPicture::Startup;
     MainCaption mainCaption = MainCaption::Start;
     // The two counters, empty until first shown and after a restart.
@@ -72,6 +76,9 @@ struct SessionView {
     // A picture that could not be read: the event was taken back as far as
     // it needed the picture, and the screen tells so.
     std::string unreadableFile;
+    // The problem's first judgement was given in this event, Run() holding
+    // the cells as judged: what the private record keeps. Not drawn.
+    bool firstTryJudged = false;
 
     friend bool operator==(const SessionView&, const SessionView&) = default;
 };

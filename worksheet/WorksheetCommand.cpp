@@ -3,12 +3,12 @@
 
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetFiles.h"
-#include "worksheet/WorksheetPrinting.h"
 
 #include <QGuiApplication>
-#include <QDir>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -18,19 +18,18 @@ int cannotWrite(const QString& reason)
     return 2;
 }
 
-// The launcher starts the program in its own directory; a file named on the
-// command line belongs where the caller was. Without the launcher the
-// variable is unset, and a QDir of no path is the current directory.
-QString callersPath(const QString& file)
-{
-    return QDir(qEnvironmentVariable("POROMINKA_CALLER_DIR")).absoluteFilePath(file);
-}
-
 } // namespace
 
 int WriteWorksheetFile(const WorksheetRequest& request)
 {
-    WorksheetFiles files(callersPath(request.file), request.key);
+    // The launcher names the caller's directory; a launcher that could not
+    // (the directory was deleted) leaves the name empty, and a relative file
+    // then has nowhere it belongs.
+    const QByteArray callerDirectory = qgetenv("POROMINKA_CALLER_DIR");
+    if (qEnvironmentVariableIsSet("POROMINKA_CALLER_DIR") && callerDirectory.isEmpty()
+        && !request.file.startsWith(u'/'))
+        return cannotWrite(QStringLiteral("\"%1\": the directory it was started from has no name").arg(request.file));
+    WorksheetFiles files(request.file, request.key, callerDirectory);
     if (const QString failure = files.Open(); !failure.isEmpty())
         return cannotWrite(failure);
     // Drawing text needs the fonts of a GUI application, but no screen.
@@ -41,7 +40,10 @@ int WriteWorksheetFile(const WorksheetRequest& request)
     QGuiApplication application(argc, argv);
     if (const QString failure = files.Write(DrawWorksheet(request.settings)); !failure.isEmpty())
         return cannotWrite(failure);
-    if (!request.seedGiven)
-        std::printf("seed: %u\n", request.settings.seed);
+    // A seed the caller never saw could not make the same sheet again.
+    if (!request.seedGiven && (std::printf("seed: %u\n", request.settings.seed) < 0 || std::fflush(stdout) != 0))
+        return cannotWrite(QStringLiteral("\"seed: %1\": %2")
+                               .arg(request.settings.seed)
+                               .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return 0;
 }

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/WorksheetFiles.h"
 
+#include "platform/NativeName.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/WorksheetPrinting.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <iterator>
@@ -25,7 +23,7 @@ constexpr KeyLayout keyLayouts[] = {
     {AnswerKey::None, SheetParts::Problems, false},
 };
 
-QString failed(const QString& path, const QSaveFile& file)
+QString failed(const QString& path, const WrittenFile& file)
 {
     return QStringLiteral("\"%1\": %2").arg(path, file.errorString());
 }
@@ -39,35 +37,41 @@ QString AnswerKeyFile(const QString& sheetPath)
     return base + QStringLiteral("-こたえ.pdf");
 }
 
-WorksheetFiles::WorksheetFiles(const QString& path, AnswerKey key)
+WorksheetFiles::WorksheetFiles(const QString& path, AnswerKey key, const QByteArray& directory)
 {
     const KeyLayout& layout = *std::find_if(std::begin(keyLayouts), std::end(keyLayouts),
                                             [&](const KeyLayout& row) { return row.key == key; });
-    copies_.push_back({path, layout.sheet, std::make_unique<QSaveFile>(path)});
+    copies_.push_back({path, layout.sheet, std::make_unique<WrittenFile>(NameToBytes(path), directory)});
     if (layout.keyFile)
-        copies_.push_back({AnswerKeyFile(path), SheetParts::Key, std::make_unique<QSaveFile>(AnswerKeyFile(path))});
+        copies_.push_back({AnswerKeyFile(path), SheetParts::Key,
+                           std::make_unique<WrittenFile>(NameToBytes(AnswerKeyFile(path)), directory)});
+}
+
+QStringList WorksheetFiles::Paths() const
+{
+    QStringList paths;
+    for (const Copy& copy : copies_)
+        paths << copy.path;
+    return paths;
 }
 
 QString WorksheetFiles::Open()
 {
     for (Copy& copy : copies_)
-        if (!copy.file->open(QIODevice::WriteOnly))
+        if (!copy.file->open())
             return failed(copy.path, *copy.file);
     return {};
 }
 
-QString WorksheetFiles::Write(Worksheet sheet)
+QString WorksheetFiles::Write(Worksheet sheet, const QPageLayout& layout)
 {
     for (Copy& copy : copies_) {
         sheet.parts = copy.parts;
-        WriteWorksheetPdf(*copy.file, sheet);
+        if (!copy.file->store(WorksheetPdf(sheet, layout)))
+            return failed(copy.path, *copy.file);
     }
-    for (auto copy = copies_.begin(); copy != copies_.end(); ++copy) {
-        if (!copy->file->commit()) {
-            for (auto written = copies_.begin(); written != copy; ++written)
-                QFile::remove(written->path);
-            return failed(copy->path, *copy->file);
-        }
-    }
+    for (Copy& copy : copies_)
+        if (!copy.file->place())
+            return failed(copy.path, *copy.file);
     return {};
 }

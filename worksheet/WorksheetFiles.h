@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSaveFile>
+#include "platform/WrittenFile.h"
+#include "worksheet/WorksheetPrinting.h"
+
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -18,26 +22,29 @@ enum class AnswerKey { After, Separate, None };
 QString AnswerKeyFile(const QString& sheetPath);
 
 // The PDF files one sheet is written to: the sheet's, and the key's own when
-// it goes apart. They appear together, whole, or not at all; an existing file
-// is replaced only by a complete new one.
+// it goes apart, each a WrittenFile. The path keeps the caller's bytes (see
+// NativeName); a relative one counts from `directory` when one is given. The
+// files appear together and whole: every one is on the disk before any takes
+// its place, and a failure leaves every old file as it was.
 class WorksheetFiles {
 public:
-    WorksheetFiles(const QString& path, AnswerKey key);
+    WorksheetFiles(const QString& path, AnswerKey key, const QByteArray& directory = {});
 
+    // The files, as their paths were given.
+    QStringList Paths() const;
     // Opens every file before anything is written, so that a name that
     // cannot be written leaves nothing behind. Gives the reason, naming the
     // file, or an empty text.
     QString Open();
-    // Writes the sheet into each file; should one fail to be completed, those
-    // completed before it are taken away again. Gives the reason, naming the
-    // file, or an empty text.
-    QString Write(Worksheet sheet);
+    // Writes the sheet into each file. Gives the reason, naming the file, or
+    // an empty text.
+    QString Write(Worksheet sheet, const QPageLayout& layout = SheetPdfLayout());
 
 private:
     struct Copy {
         QString path;
         SheetParts parts;
-        std::unique_ptr<QSaveFile> file;
+        std::unique_ptr<WrittenFile> file;
     };
     std::vector<Copy> copies_;
 };

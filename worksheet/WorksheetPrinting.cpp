@@ -5,10 +5,9 @@
 #include "worksheet/SheetPages.h"
 #include "worksheet/Worksheet.h"
 
-#include <QPageLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -39,22 +38,22 @@ void PaintFirstPagePreview(QPainter& painter, const Worksheet& sheet, double wid
     painter.restore();
 }
 
-void WriteWorksheetPdf(QIODevice& device, const Worksheet& sheet)
+QPageLayout SheetPdfLayout()
 {
-    QPdfWriter writer(&device);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(QStringLiteral("ぽろみんか プリント"));
-    writer.setCreator(QStringLiteral("ぽろみんか"));
-    PrintWorksheet(writer, sheet);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
 }
 
-QString WriteWorksheetPdf(const QString& path, const Worksheet& sheet)
+QByteArray WorksheetPdf(const Worksheet& sheet, const QPageLayout& layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    WriteWorksheetPdf(file, sheet);
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(layout);
+        writer.setTitle(QStringLiteral("ぽろみんか プリント"));
+        writer.setCreator(QStringLiteral("ぽろみんか"));
+        PrintWorksheet(writer, sheet);
+    }
+    return bytes;
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 
-class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 struct Worksheet;
@@ -15,10 +16,9 @@ void PrintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet);
 // Paints the first page scaled to fill a width, for a preview.
 void PaintFirstPagePreview(QPainter& painter, const Worksheet& sheet, double width);
 
-// Writes the sheet as A4 PDF pages into an open device.
-void WriteWorksheetPdf(QIODevice& device, const Worksheet& sheet);
+// The pages a PDF of the sheet has when nothing else is asked for: A4,
+// upright, the sheet keeping its own margins.
+QPageLayout SheetPdfLayout();
 
-// Writes the sheet as an A4 PDF file. The file appears whole or not at all;
-// an existing file is replaced only once the new one is complete. Gives the
-// reason when it cannot be written, an empty text when it was.
-QString WriteWorksheetPdf(const QString& path, const Worksheet& sheet);
+// The sheet as the bytes of a PDF file with pages of `layout`.
+QByteArray WorksheetPdf(const Worksheet& sheet, const QPageLayout& layout = SheetPdfLayout());

@@ -3,6 +3,7 @@
 
 #include "platform/ErrorBox.h"
 #include "platform/ProgramIcon.h"
+#include "platform/QuestionBox.h"
 #include "platform/ToolkitFonts.h"
 #include "widgets/ControlPlacement.h"
 #include "widgets/RadioGroup.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,32 +140,56 @@ void WorksheetWindow::Redraw()
     Preview->setPixmap(QPixmap::fromImage(page));
 }
 
+// The dialog does not ask about replacing a file: the name is only final once
+// ".pdf" is added, so the question is asked here, of the files written.
 void WorksheetWindow::SavePdf()
 {
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF に する"),
                                                 QDir(startingFolder()).filePath(QStringLiteral("プリント.pdf")),
-                                                QStringLiteral("PDF (*.pdf)"));
+                                                QStringLiteral("PDF (*.pdf)"), nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    WorksheetFiles files(path, static_cast<AnswerKey>(KeyGroup->ItemIndex()));
-    QString failure = files.Open();
-    if (failure.isEmpty())
-        failure = files.Write(DrawWorksheet(settings_));
-    if (!failure.isEmpty())
-        ShowErrorBox(QStringLiteral("%1 に かけません（%2）").arg(QDir::toNativeSeparators(path), failure));
+    writeFiles(path, static_cast<AnswerKey>(KeyGroup->ItemIndex()), SheetPdfLayout(), true);
 }
 
+// Printing to a file makes the same PDF, written the same safe way, with a
+// key after the problems as on paper; the print dialog has asked about a
+// file it replaces. A printer gets the pages directly.
 void WorksheetWindow::Print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    printer.setPageLayout(SheetPdfLayout());
     // The sheet keeps its own margins, which are wider than a printer needs.
     printer.setFullPage(true);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (printer.outputFileName().isEmpty()) {
         PrintWorksheet(printer, sheet());
+        return;
+    }
+    const bool noKey = static_cast<AnswerKey>(KeyGroup->ItemIndex()) == AnswerKey::None;
+    writeFiles(printer.outputFileName(), noKey ? AnswerKey::None : AnswerKey::After, printer.pageLayout(), false);
+}
+
+void WorksheetWindow::writeFiles(const QString& path, AnswerKey key, const QPageLayout& layout, bool ask)
+{
+    WorksheetFiles files(path, key);
+    QStringList replaced;
+    for (const QString& file : files.Paths())
+        if (QFileInfo::exists(file))
+            replaced << QDir::toNativeSeparators(file);
+    if (ask && !replaced.isEmpty()
+        && !AskYesNo(QStringLiteral("%1 は もう あります。おきかえますか？").arg(replaced.join(QStringLiteral("、")))))
+        return;
+    QString failure = files.Open();
+    if (failure.isEmpty())
+        failure = files.Write(DrawWorksheet(settings_), layout);
+    if (!failure.isEmpty())
+        ShowErrorBox(QStringLiteral("%1 に かけません（%2）").arg(QDir::toNativeSeparators(path), failure));
 }
 
 // Printed, a key apart from the problems comes after them all the same: the

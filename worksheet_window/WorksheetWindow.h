@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPageLayout;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -41,6 +42,9 @@ private:
     void Redraw();
     void SavePdf();
     void Print();
+    // The files of the sheet at `path`, after asking about any it replaces
+    // when `ask`; a failure is told in an error box.
+    void writeFiles(const QString& path, AnswerKey key, const QPageLayout& layout, bool ask);
     // The sheet as the window would print it: without its key when none is asked for.
     Worksheet sheet() const;
 

@@ -41,9 +41,17 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         {{"--mute", "--mute"}, Mode::UsageError, {"given twice: --mute"}},
         {{"--worksheet", ""}, Mode::UsageError, {"空の引数です", "empty argument", usage}},
         {{"--"}, Mode::UsageError, {"no argument after: --", usage}},
-        {{"--check", "--range", "10"}, Mode::OptionRefused, {"--check: goes with no option of the drill"}},
+        {{"--check", "--range", "10"}, Mode::OptionRefused,
+         {"--check: goes with no option of the drill / --check は ドリルの オプションと いっしょに つかえません"}},
         {{"--check", "--lock"}, Mode::OptionRefused, {"--check: goes with no option of the drill"}},
-        {{"--range", "7"}, Mode::OptionRefused, {"--range: \"7\" is not one of 10, 20, 100, 1000, 9999"}},
+        {{"--range", "7"}, Mode::OptionRefused,
+         {"--range: \"7\" is not one of 10, 20, 100, 1000, 9999 / --range: 「7」は つかえません（10, 20, 100, "
+          "1000, 9999 の どれか）"}},
+        {{"--zoom", "%2"}, Mode::OptionRefused,
+         {"is not a number from 0.5 to 4 / --zoom: 「%2」は つかえません（0.5 から 4 までの かず）"}},
+        {{"--seed", "1"}, Mode::OptionRefused, {"--seed: goes with --worksheet / --seed は --worksheet と いっしょに"}},
+        {{"--worksheet", "a.pdf", "--problems", "x"}, Mode::OptionRefused,
+         {"/ --problems: 「x」は つかえません（1 から 40 までの せいすう）"}},
         {{"--lock", "--operation", "minus"}, Mode::OptionRefused, {"--operation: \"minus\" is not one of add"}},
         {{"--loud"}, Mode::UsageError, {"知らないオプションです: --loud", "unknown option: --loud", usage}},
         {{"--mute", "-x"}, Mode::UsageError, {"unknown option: -x", usage}},
@@ -78,6 +86,13 @@ TEST(CommandLine, ChoosesOneModeAndAnswersWithoutADisplay)
         for (const QString& text : says)
             EXPECT_TRUE(said.contains(text)) << text.toStdString() << " not in:\n" << said.toStdString();
         EXPECT_TRUE((refused ? run.out : run.err).isEmpty());
+        // An answer that cannot reach the caller is a failure too.
+        if (!refused) {
+            const ProcessRun full = RunProcess(QStringLiteral(POROMINKA_PROGRAM), arguments, QDir::tempPath(),
+                                               EnvironmentWithoutDisplay(), QStringLiteral("/dev/full"));
+            EXPECT_EQ(full.exitCode, 2);
+            EXPECT_TRUE(full.err.contains(QStringLiteral("cannot write to standard output"))) << full.err.toStdString();
+        }
     }
     EXPECT_EQ(ParseCommandLine({"porominka", "--zoom", "0.75"}).play.zoom, 0.75);
     EXPECT_EQ(ParseCommandLine({"porominka", "--zoom", "4"}).play.zoom, 4);

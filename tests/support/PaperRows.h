@@ -12,10 +12,10 @@
 template <std::size_t N>
 std::array<std::int32_t, N> paperRow(const std::string& text)
 {
-    std::array<std::int32_t, N> slots{};
+    std::array<std::int32_t, N> row{};
     for (std::size_t column = 0; column < N; ++column)
-        slots[column] = text.at(column) == '.' ? BLANK : text.at(column) == 'x' ? STRUCK : text.at(column) - '0';
-    return slots;
+        row[column] = text.at(column) == '.' ? BLANK : text.at(column) == 'x' ? STRUCK : text.at(column) - '0';
+    return row;
 }
 
 // A problem as a sum written on one line, "143-24" or "47+35", posed as

@@ -20,14 +20,18 @@ inline QProcessEnvironment EnvironmentWithoutDisplay()
     return environment;
 }
 
-// Runs `program` in `workingDirectory`; a program that cannot be started, or
+// Runs `program` in `workingDirectory`, its standard output kept or, when
+// `outputFile` is given, written there; a program that cannot be started, or
 // crashes, gives exit code -1.
 inline ProcessRun RunProcess(const QString& program, const QStringList& arguments, const QString& workingDirectory,
-                             const QProcessEnvironment& environment = EnvironmentWithoutDisplay())
+                             const QProcessEnvironment& environment = EnvironmentWithoutDisplay(),
+                             const QString& outputFile = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingDirectory);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(program, arguments);
     // Packaging compresses the whole tree; nothing here is timed.
     const bool exited = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;

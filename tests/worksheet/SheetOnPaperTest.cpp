@@ -4,7 +4,7 @@
 #include "layout/SettingItems.h"
 #include "tests/worksheet/PdfText.h"
 #include "worksheet/Worksheet.h"
-#include "worksheet/WorksheetPrinting.h"
+#include "worksheet/WorksheetFiles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -24,7 +24,9 @@ SheetText writeAndReadBack(const Worksheet& sheet)
 {
     const QTemporaryDir directory;
     const QString path = directory.filePath(QStringLiteral("sheet.pdf"));
-    EXPECT_EQ(WriteWorksheetPdf(path, sheet), QString());
+    WorksheetFiles files(path, AnswerKey::After);
+    EXPECT_EQ(files.Open(), QString());
+    EXPECT_EQ(files.Write(sheet), QString());
     return ReadSheet(path);
 }
 

@@ -6,8 +6,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -80,6 +88,75 @@ TEST(WorksheetCommand, SeedMakesTheSheet)
     EXPECT_EQ(ReadSheet(caller.filePath(QStringLiteral("b.pdf"))).posed, first.posed);
     EXPECT_NE(ReadSheet(caller.filePath(QStringLiteral("c.pdf"))).posed, first.posed);
     EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+// A parent names the file; the sheet goes exactly there, by the very bytes
+// of the name, and only over a regular file. Where that cannot be, or the
+// seed line cannot be written, the program says so and exits with 2,
+// leaving whatever was there as it was. Some rows run the program from a
+// shell, which hands it bytes and directories the test's own process cannot.
+TEST(WorksheetCommand, WritesOnlyWhereTheCallerNamedAndSaysWhenItCannot)
+{
+    const QString shell = QStringLiteral("/bin/sh");
+    const QString far = QStringLiteral("/porominka-sheet-of-a-deleted-directory.pdf");
+    const struct {
+        const char* what;
+        std::function<void(const QDir&)> before;
+        QString program;
+        QStringList arguments;
+        std::function<void(QProcessEnvironment&)> environment;
+        QString outputFile;
+        int exitCode;
+        const char* says;
+        // The entry a good run leaves, as the bytes of its name.
+        QByteArray written;
+    } rows[] = {
+        {"a link to another's file", [](const QDir& d) { QFile::link(d.filePath("theirs"), d.filePath("ws.pdf")); },
+         POROMINKA_PROGRAM, {"--worksheet", "ws.pdf", "--seed", "1"}, {}, {}, 2, "a symbolic link", {}},
+        {"a FIFO", [](const QDir& d) { mkfifo(QFile::encodeName(d.filePath("ws.pdf")).constData(), 0600); },
+         POROMINKA_PROGRAM, {"--worksheet", "ws.pdf", "--seed", "1"}, {}, {}, 2, "not a regular file", {}},
+        {"a name that is not UTF-8", [](const QDir&) {}, shell,
+         {"-c", "exec \"$0\" --worksheet \"$(printf '\\377\\376-ws.pdf')\" --seed 1", POROMINKA_PROGRAM}, {}, {},
+         0, "", "\xff\xfe-ws.pdf"},
+        {"a deleted working directory", [](const QDir& d) { d.mkdir("gone"); }, shell,
+         {"-c", "cd gone && rmdir ../gone && exec \"$0\" --worksheet \"$1\" --seed 1", POROMINKA_PROGRAM, far.mid(1)},
+         {}, {}, 2, "No such file or directory", {}},
+        {"a launcher that could not name the caller's directory", [](const QDir&) {}, POROMINKA_PROGRAM,
+         {"--worksheet", "ws.pdf", "--seed", "1"}, [](QProcessEnvironment& e) { e.insert("POROMINKA_CALLER_DIR", ""); },
+         {}, 2, "has no name", {}},
+        {"a seed line that cannot be written", [](const QDir&) {}, POROMINKA_PROGRAM, {"--worksheet", "ws.pdf"}, {},
+         "/dev/full", 2, "cannot write \"seed: ", "ws.pdf"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QTemporaryDir directory;
+        const QDir dir(directory.path());
+        QFile theirs(dir.filePath("theirs"));
+        ASSERT_TRUE(theirs.open(QIODevice::WriteOnly) && theirs.write("theirs") == 6);
+        theirs.close();
+        row.before(dir);
+        const QStringList before = dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        QProcessEnvironment environment = EnvironmentWithoutDisplay();
+        if (row.environment)
+            row.environment(environment);
+        const ProcessRun run = RunProcess(row.program, row.arguments, dir.path(), environment, row.outputFile);
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.says))) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(far));
+        std::vector<QByteArray> entries;
+        for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(dir.path().toStdString()))
+            entries.push_back(QByteArray::fromStdString(entry.path().filename()));
+        std::vector<QByteArray> expected;
+        for (const QString& name : before)
+            if (name != "gone")
+                expected.push_back(QFile::encodeName(name));
+        if (!row.written.isEmpty() && !std::count(expected.begin(), expected.end(), row.written))
+            expected.push_back(row.written);
+        std::sort(entries.begin(), entries.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(entries, expected);
+        EXPECT_EQ(theirs.open(QIODevice::ReadOnly) ? theirs.readAll() : QByteArray(), "theirs");
+    }
 }
 
 // The key after the problems, in a file of its own beside the sheet, or

@@ -16,9 +16,9 @@
 //   rejects when the core cannot be started (the page then says so).
 // - A gesture whose pictures are still being read is drawn when they are;
 //   meanwhile #Form1 carries aria-busy="true". A driver waits for it to go.
-// - core.mjs is an ES module whose default export makes the core:
-//   `await createCore({ wasmBinary })` in Node (read core.wasm yourself),
-//   then `new core.WebSession(seed)`; see web/wasm/SessionBindings.cpp.
+// - core.mjs is an ES module whose default export makes the core, in the
+//   browser and in Node alike: `const core = await createCore()`, then
+//   `new core.WebSession(seed)`; see web/wasm/SessionBindings.cpp.
 import { createDrillDriver } from './core/drillDriver';
 import { type DrillView, loadCore } from './core/DrillCore';
 import { createErrorDialog } from './dialog/errorDialog';
@@ -74,7 +74,8 @@ function failedStart(notice: HTMLElement, fault: unknown): never {
 
 async function start(): Promise<void> {
   const parameters = new URLSearchParams(location.search);
-  const notice = document.getElementById('StartFailure') ?? document.body;
+  // The page's words while the drill loads, and if it cannot start.
+  const notice = document.getElementById('StartFailure') ?? document.body.appendChild(document.createElement('div'));
   const stage = document.createElement('div');
   stage.id = 'Form1';
   stage.classList.add('hidden');

@@ -56,9 +56,10 @@ export const practiceControls: readonly ControlSpec[] = [
     rule: 'Shape1',
     answer: answerCellIds,
   }, 'cell'),
-  { id: 'Edit8', parent: 'Panel1', kind: 'box', left: 192, top: 8, width: 145, height: 20, tab: 7,
+  // The message lines are read, not visited: the Tab key passes them by.
+  { id: 'Edit8', parent: 'Panel1', kind: 'box', left: 192, top: 8, width: 145, height: 20,
     spokenName: 'こたえの メッセージ' },
-  { id: 'Edit13', parent: 'Panel1', kind: 'box', left: 192, top: 40, width: 145, height: 20, tab: 8,
+  { id: 'Edit13', parent: 'Panel1', kind: 'box', left: 192, top: 40, width: 145, height: 20,
     spokenName: 'うえの メモの メッセージ' },
   { id: 'Image10', parent: 'Panel1', kind: 'picture', left: 248, top: 72, width: 81, height: 81, spokenName: 'けっかの え' },
   { id: 'Button14', parent: 'Panel1', kind: 'button', left: 240, top: 168, width: 97, height: 25, tab: 9,

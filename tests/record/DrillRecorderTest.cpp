@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/DrillRecorder.h"
+#include "record/RecordChoices.h"
+#include "record/RecordStore.h"
+#include "tests/support/PaperRows.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string toldIn(std::FILE* told)
+{
+    std::rewind(told);
+    std::string text;
+    for (int c = std::fgetc(told); c != EOF; c = std::fgetc(told))
+        text += static_cast<char>(c);
+    return text;
+}
+
+// Whether the drill records, and what it says: a usable record with
+// recording on keeps every first try and says nothing; --no-record or the
+// parent's choice keep nothing and say nothing; a record that cannot be
+// used keeps nothing and says so once, however many problems follow.
+TEST(DrillRecorder, RecordsOrSaysOnceWhyNot)
+{
+    const struct {
+        const char* name;
+        bool usable, wanted, chosen;
+        std::size_t kept;
+        int lines;
+    } cases[] = {
+        {"recording", true, true, true, 3, 0},
+        {"--no-record", true, false, true, 0, 0},
+        {"turned off", true, true, false, 0, 0},
+        {"unusable", false, true, true, 0, 1},
+        {"unusable, --no-record", false, false, true, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QTemporaryDir directory;
+        RecordStore store(c.usable ? directory.filePath(QStringLiteral("record.sqlite"))
+                                   : QStringLiteral("/proc/porominka/record.sqlite"));
+        ChooseRecording(store, c.chosen);
+        std::FILE* told = std::tmpfile();
+        DrillRecorder recorder(store, c.wanted, told);
+        for (const char* sum : {"143-28", "47+35", "305-8"}) {
+            recorder.ProblemShown();
+            recorder.FirstTryJudged(posed(sum), {Range::UpTo1000, CarryMode::Either, Operation::Subtraction});
+        }
+        EXPECT_EQ(store.All().size(), c.kept);
+        EXPECT_EQ(recorder.KeptFirstTries().size(), c.kept);
+        const std::string text = toldIn(told);
+        EXPECT_EQ(static_cast<int>(std::count(text.begin(), text.end(), '\n')), c.lines) << text;
+        std::fclose(told);
+    }
+}
+
+} // namespace
