@@ -36,6 +36,18 @@ void DrillRecorder::FirstTryJudged(const ExerciseState& sheet, const DrillSettin
         Stop();
 }
 
+void DrillRecorder::SheetDrawn(const SessionView& view, const ExerciseState& run, const DrillSettings& settings)
+{
+    if (view.sheetNumber != shownSheet_) {
+        shownSheet_ = view.sheetNumber;
+        ProblemShown();
+    }
+    if (view.firstTryJudged && judgedSheet_ != view.sheetNumber) {
+        judgedSheet_ = view.sheetNumber;
+        FirstTryJudged(run, settings);
+    }
+}
+
 std::vector<ExerciseState> DrillRecorder::KeptFirstTries() const
 {
     std::vector<ExerciseState> sheets;

@@ -3,6 +3,7 @@
 
 #include "engine/DrillSettings.h"
 #include "engine/ExerciseState.h"
+#include "session/SessionView.h"
 
 #include <QElapsedTimer>
 
@@ -22,11 +23,10 @@ public:
 
     bool IsRecording() const { return recording_; }
 
-    // A new problem is on the sheet: its seconds start now.
-    void ProblemShown();
-    // The first judgement of the problem in `sheet`, the child's cells as
-    // judged.
-    void FirstTryJudged(const ExerciseState& sheet, const DrillSettings& settings);
+    // The sheet as the screen has drawn it after an event: a new problem
+    // starts its seconds, a first judgement is kept, once for each problem
+    // however often the sheet is drawn.
+    void SheetDrawn(const SessionView& view, const ExerciseState& run, const DrillSettings& settings);
 
     // The first tries kept so far, oldest first, for the diagnosis to start
     // from.
@@ -34,9 +34,16 @@ public:
 
 private:
     void Stop();
+    // A new problem is on the sheet: its seconds start now.
+    void ProblemShown();
+    // The first judgement of the problem in `sheet`, the child's cells as
+    // judged.
+    void FirstTryJudged(const ExerciseState& sheet, const DrillSettings& settings);
 
     RecordStore& store_;
     std::FILE* told_;
     bool recording_;
     QElapsedTimer shown_;
+    std::int32_t shownSheet_ = 0;
+    std::int32_t judgedSheet_ = 0;
 };

@@ -22,7 +22,7 @@ std::string toldIn(std::FILE* told)
 }
 
 // Whether the drill records, and what it says: a usable record with
-// recording on keeps every first try and says nothing; --no-record or the
+// recording on keeps every first try once and says nothing; --no-record or the
 // parent's choice keep nothing and say nothing; a record that cannot be
 // used keeps nothing and says so once, however many problems follow.
 TEST(DrillRecorder, RecordsOrSaysOnceWhyNot)
@@ -47,9 +47,16 @@ TEST(DrillRecorder, RecordsOrSaysOnceWhyNot)
         ChooseRecording(store, c.chosen);
         std::FILE* told = std::tmpfile();
         DrillRecorder recorder(store, c.wanted, told);
+        // Each sheet drawn three times: once as shown, twice after its
+        // first judgement.
+        std::int32_t sheet = 0;
         for (const char* sum : {"143-28", "47+35", "305-8"}) {
-            recorder.ProblemShown();
-            recorder.FirstTryJudged(posed(sum), {Range::UpTo1000, CarryMode::Either, Operation::Subtraction});
+            SessionView view;
+            view.sheetNumber = ++sheet;
+            for (const bool judged : {false, true, true}) {
+                view.firstTryJudged = judged;
+                recorder.SheetDrawn(view, posed(sum), {Range::UpTo1000, CarryMode::Either, Operation::Subtraction});
+            }
         }
         EXPECT_EQ(store.All().size(), c.kept);
         EXPECT_EQ(recorder.KeptFirstTries().size(), c.kept);
