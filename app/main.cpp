@@ -3,8 +3,6 @@
 #include "app/InstallationCheck.h"
 #include "app/RecordCommand.h"
 #include "app/StartSettings.h"
-#include "engine/ExerciseState.h"
-#include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationHelp.h"
 #include "platform/ApplicationTitle.h"
@@ -13,12 +11,15 @@
 #include "platform/SoundPlayer.h"
 #include "platform/ToolkitDialogLanguage.h"
 #include "practice_window/TForm1.h"
+#include "session/PracticeSession.h"
 #include "worksheet/WorksheetCommand.h"
+#include "worksheet_window/WorksheetWindow.h"
 
 #include <QApplication>
 #include <QTextStream>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <iterator>
 #include <optional>
@@ -77,14 +78,15 @@ int play(const CommandLine& command)
     // program's windows.
     QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
 
-    ExerciseState state;
-    RandomSource random;
-    TForm1 form1(state, random);
+    // Each start draws other problems.
+    PracticeSession session(static_cast<RandomSource::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    TForm1 form1(session);
     ApplyStartSettings(form1, command.play);
     ZoomMainWindow(&form1, command.play.zoom);
     form1.show();
     StartSoundAfterFirstPaint(&form1);
-    TForm2 form2(state);
+    TForm2 form2;
     form1.SetModelAnswerWindow(&form2);
 
     // Closing the practice window ends the program; the model-answer window
@@ -103,7 +105,7 @@ int openWorksheet(const CommandLine& command)
 {
     SetApplicationTitle(QStringLiteral("ぽろみんか"));
     QGuiApplication::setDesktopFileName(QStringLiteral(POROMINKA_APP_ID));
-    return OpenWorksheetWindow(command.worksheet);
+    return OpenWorksheetWindow(command.worksheet.settings, command.worksheet.key);
 }
 
 int openRecord(const CommandLine&)

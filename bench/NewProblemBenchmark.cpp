@@ -13,10 +13,11 @@ namespace {
 void posingProblems(benchmark::State& run, std::int32_t kind, std::int32_t range, std::int32_t carry)
 {
     ExerciseState state;
-    SetStartupValues(state);
     RandomSource random(20240);
+    const DrillSettings settings{static_cast<Range>(range), static_cast<CarryMode>(carry),
+                                 kind == 1 ? Operation::Subtraction : Operation::Addition};
     for (auto _ : run) {
-        NewProblem(state, range, carry, kind, random);
+        NewProblem(state, settings, random);
         benchmark::DoNotOptimize(state);
     }
     run.SetItemsProcessed(run.iterations());

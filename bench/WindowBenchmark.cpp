@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/ExerciseState.h"
-#include "engine/PracticeRun.h"
-#include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/ErrorBox.h"
 #include "practice_window/TForm1.h"
+#include "session/PracticeSession.h"
 #include "widgets/EntryCell.h"
 #include "widgets/KeypadKey.h"
 #include "widgets/SpeedButton.h"
@@ -22,10 +20,9 @@ namespace {
 
 // Both windows as the program starts them, working in the asset directory.
 struct Drill {
-    ExerciseState state;
-    RandomSource random{20240};
-    TForm1 form{state, random};
-    TForm2 form2{state};
+    PracticeSession session{20240};
+    TForm1 form{session};
+    TForm2 form2;
 
     Drill()
     {
@@ -58,7 +55,9 @@ void nextProblemPress(benchmark::State& run)
     Drill& d = drill();
     for (auto _ : run) {
         run.PauseTiming();
-        CloseWithoutJudging(d.state);
+        d.session.ShowWorkedAnswer();
+        d.session.PutAwayWorkedAnswer();
+        d.form.Refresh();
         run.ResumeTiming();
         click(d.form.SpeedButton1);
     }
@@ -81,11 +80,13 @@ void showingModelAnswer(benchmark::State& run)
     click(d.form.Button12);
     for (auto _ : run) {
         run.PauseTiming();
-        d.form2.hide();
+        d.session.PutAwayWorkedAnswer();
+        d.form.Refresh();
         run.ResumeTiming();
         click(d.form.Button14);
     }
-    d.form2.hide();
+    d.session.PutAwayWorkedAnswer();
+    d.form.Refresh();
 }
 
 // A digit carried from the keypad lands on an answer cell.

@@ -72,19 +72,12 @@ std::span<const DrawingRule> DrawingRules()
     return rules;
 }
 
-const DrawingRule& DrawingRuleFor(std::int32_t selectedRange, std::int32_t selectedCarry,
-                                  Operation operation)
-{
-    const std::int32_t range = std::clamp(selectedRange, 0, RANGE_COUNT - 1);
-    const std::int32_t carryMode = std::clamp(selectedCarry, 0, CARRY_MODE_COUNT - 1);
-    return *std::find_if(rules.begin(), rules.end(), [&](const DrawingRule& rule) {
-        return rule.operation == operation && rule.range == range
-            && (rule.carryMode == carryMode || rule.carryMode == ANY_CARRY_MODE);
-    });
-}
-
 const DrawingRule& DrawingRuleFor(const DrillSettings& settings)
 {
-    return DrawingRuleFor(static_cast<std::int32_t>(settings.range), static_cast<std::int32_t>(settings.carryMode),
-                          settings.operation);
+    const std::int32_t range = std::clamp(static_cast<std::int32_t>(settings.range), 0, RANGE_COUNT - 1);
+    const std::int32_t carryMode = std::clamp(static_cast<std::int32_t>(settings.carryMode), 0, CARRY_MODE_COUNT - 1);
+    return *std::find_if(rules.begin(), rules.end(), [&](const DrawingRule& rule) {
+        return rule.operation == settings.operation && rule.range == range
+            && (rule.carryMode == carryMode || rule.carryMode == ANY_CARRY_MODE);
+    });
 }

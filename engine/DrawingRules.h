@@ -10,8 +10,8 @@
 // their intervals, and drawn again while the pair fails the rule.
 struct DrawingRule {
     Operation operation;
-    std::int32_t range;       // "はんい" item, 0 to 4
-    std::int32_t carryMode;   // "くりあがり" item, 0 to 2
+    std::int32_t range;       // Range, 0 to 4
+    std::int32_t carryMode;   // CarryMode, 0 to 2
     std::int32_t upperLow, upperHigh;
     std::int32_t lowerLow, lowerHigh;
     bool (*drawAgain)(std::int32_t upper, std::int32_t lower);
@@ -20,10 +20,6 @@ struct DrawingRule {
 // All 2 × 5 × 3 rules, one per operation, range and carry mode.
 std::span<const DrawingRule> DrawingRules();
 
-// The rule for a selection. Indexes outside the radio groups' items are a
-// caller's error; they are clamped to the nearest item.
-const DrawingRule& DrawingRuleFor(std::int32_t selectedRange, std::int32_t selectedCarry,
-                                  Operation operation);
-
-// The rule for a choice of settings.
+// The rule for a choice of settings. A range or carry mode cast from a
+// number past the enumeration is taken as the nearest one.
 const DrawingRule& DrawingRuleFor(const DrillSettings& settings);

@@ -15,13 +15,3 @@ void ResetExerciseState(ExerciseState& state)
         state.ExpectedAnswer[column] = 0;
     }
 }
-
-void SetStartupValues(ExerciseState& state)
-{
-    state.HeldDigit = NO_HELD;
-    ResetExerciseState(state);
-    state.Operation = Operation::Addition;
-    state.Phase = Phase::Closed;
-    state.ProblemCount = 0;
-    state.FirstTryCount = 0;
-}

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 // A digit slot that shows nothing.
 inline constexpr std::int32_t BLANK = -1;
@@ -21,8 +20,10 @@ inline constexpr std::int32_t HELD_SLASH = -1;
 using DigitRow = std::array<std::int32_t, 4>;
 using NotationRow = std::array<std::int32_t, 3>;
 
-// Everything the drill knows at run time. There is one for the whole run;
-// the engine and both windows read and write it directly.
+// One problem as the child works on it: the operands, the worked answer,
+// the entries, the carried symbol and the run's phase and counters. The
+// practice session holds the one of the run; a worksheet's problems are
+// set up the same way.
 struct ExerciseState {
     std::int32_t HeldDigit = NO_HELD;
     ::Operation Operation = ::Operation::Addition;
@@ -36,9 +37,6 @@ struct ExerciseState {
     DigitRow BottomDigits{0, 0, 0, 0};
     DigitRow EnteredAnswer{0, 0, 0, 0};
     DigitRow ExpectedAnswer{0, 0, 0, 0};
-    // The working directory at start-up with a separator appended (UTF-8);
-    // the help file is looked up there.
-    std::string ProgramDir;
 };
 
 // CrossedOut value of an upper digit the learner has struck through.
@@ -47,6 +45,3 @@ inline constexpr std::int32_t STRUCK = -1;
 // Puts every row back to its start value; the scalar fields stay as they are.
 void ResetExerciseState(ExerciseState& state);
 
-// The values the practice window gives the record when it is created, all but
-// ProgramDir, which the window reads from the system.
-void SetStartupValues(ExerciseState& state);

@@ -5,10 +5,9 @@
 #include "engine/UniformDraw.h"
 #include "engine/WorkedAnswer.h"
 
-namespace {
-
-void drawUnder(ExerciseState& state, const DrawingRule& rule, RandomSource& random)
+void NewProblem(ExerciseState& state, const DrillSettings& settings, RandomSource& random)
 {
+    const DrawingRule& rule = DrawingRuleFor(settings);
     // Both numbers are drawn afresh on every attempt, so each accepted pair is
     // as likely as any other.
     std::int32_t upper = 0;
@@ -18,17 +17,4 @@ void drawUnder(ExerciseState& state, const DrawingRule& rule, RandomSource& rand
         lower = DrawBetween(random, rule.lowerLow, rule.lowerHigh);
     } while (rule.drawAgain(upper, lower));
     PoseProblem(state, rule.operation, upper, lower);
-}
-
-} // namespace
-
-void NewProblem(ExerciseState& state, const DrillSettings& settings, RandomSource& random)
-{
-    drawUnder(state, DrawingRuleFor(settings), random);
-}
-
-void NewProblem(ExerciseState& state, std::int32_t selectedRange, std::int32_t selectedCarry,
-                std::int32_t selectedKind, RandomSource& random)
-{
-    drawUnder(state, DrawingRuleFor(selectedRange, selectedCarry, OperationForKind(selectedKind)), random);
 }

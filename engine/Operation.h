@@ -7,10 +7,6 @@
 // always used: 1 addition, -1 subtraction.
 enum class Operation : std::int32_t { Addition = 1, Subtraction = -1 };
 
-// The operation of a "しゅるい" item: 1 is "ひきざん"; any other index, the
-// first item "たしざん" among them, means addition.
-Operation OperationForKind(std::int32_t selectedKind);
-
 // Whether a notation mark is written above its column: a carry of 0 is no
 // carry, while a lowered upper digit may well be 0; BLANK is never written.
 bool MarkIsWritten(Operation operation, std::int32_t mark);

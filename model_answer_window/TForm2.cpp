@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model_answer_window/TForm2.h"
 
-#include "platform/EventGuard.h"
 #include "platform/ProgramIcon.h"
 #include "platform/ToolkitFonts.h"
 #include "platform/ProgramZoom.h"
 #include "widgets/ControlPlacement.h"
-#include "widgets/DigitTables.h"
+#include "session/Wording.h"
 #include "widgets/Panel.h"
 #include "widgets/PictureBox.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 
 namespace {
 
@@ -25,17 +23,10 @@ void makeDigitCell(QLineEdit* cell)
     cell->setFont(FixedGothicFont(27, true));
 }
 
-void loadAndShow(PictureBox* picture, const QString& file)
-{
-    picture->LoadFromFile(file);
-    picture->show();
-}
-
 } // namespace
 
-TForm2::TForm2(const ExerciseState& state, QWidget* parent)
+TForm2::TForm2(QWidget* parent)
     : QWidget(parent)
-    , state_(state)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("おてほん"));
@@ -64,62 +55,53 @@ TForm2::TForm2(const ExerciseState& state, QWidget* parent)
     Button1 = PlaceControl(new QPushButton(QStringLiteral("もどる"), Panel1), QStringLiteral("Button1"),
                     QRect(88, 176, 97, 25), QStringLiteral("もどる"));
     Button1->setAutoDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm2::putAway);
     // Laid out 4 pixels past the screen's left edge; kept on the screen,
     // where its caption and "もどる" can be reached on any screen and zoom.
     PlaceSecondaryWindow(this, QRect(-4, 54, 313, 257));
 }
 
-void TForm2::showEvent(QShowEvent* event)
+void TForm2::closeEvent(QCloseEvent* event)
 {
-    QWidget::showEvent(event);
-    // Drawn on the passage from hidden to shown only, not when the window
-    // comes back from being minimised.
-    if (!event->spontaneous())
-        RunGuarded([this] { FormShow(); });
+    QWidget::closeEvent(event);
+    emit putAway();
 }
 
-void TForm2::FormShow()
+void TForm2::ShowWorkedSum(const WorkedSum& sum)
 {
     for (QLineEdit* cell : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7})
         cell->hide();
     for (PictureBox* picture : {Image1, Image2, Image3, Image4, Image6, Image7, Image8, Image9})
         picture->hide();
-
-    for (std::size_t column = 0; column < columns_.notationCells.size(); ++column) {
-        const std::int32_t mark = state_.ExpectedMarks[column];
-        if (MarkIsWritten(state_.Operation, mark)) {
-            columns_.notationCells[column]->setText(DigitText(mark));
-            columns_.notationCells[column]->show();
-        }
+    const auto write = [](QLineEdit* cell, std::int32_t digit) {
+        if (digit == BLANK)
+            return;
+        cell->setText(QString::fromStdString(FullWidthDigit(digit)));
+        cell->show();
+    };
+    const auto draw = [](PictureBox* picture, const std::string& file) {
+        picture->LoadFromFile(QString::fromStdString(file));
+        picture->show();
+    };
+    for (std::size_t column = 0; column < 4; ++column) {
+        if (column < 3)
+            write(columns_.notationCells[column], sum.notation[column]);
+        write(columns_.answerCells[column], sum.answer[column]);
     }
-    // The worked answer has blanked its leading zeros, so a 0 in the
-    // thousands is never written while a 0 further right is.
-    for (std::size_t column = 0; column < columns_.answerCells.size(); ++column) {
-        const std::int32_t digit = state_.ExpectedAnswer[column];
-        if (digit >= 0) {
-            columns_.answerCells[column]->setText(DigitText(digit));
-            columns_.answerCells[column]->show();
-        }
+    draw(Image5, OperatorPictureFileName(sum.operation));
+    for (std::size_t column = 0; column < 4; ++column) {
+        if (sum.upper[column] != BLANK)
+            draw(columns_.upperDigits[column], DigitPictureFileName(sum.upper[column], column < 3 && sum.lent[column]));
+        if (sum.lower[column] != BLANK)
+            draw(columns_.lowerDigits[column], DigitPictureFileName(sum.lower[column], false));
     }
-
-    loadAndShow(Image5, OperatorPictureFile(state_.Operation));
-    // In subtraction every upper digit that lent is drawn struck through,
-    // under its lowered digit.
-    const bool subtraction = state_.Operation == Operation::Subtraction;
-    for (std::size_t column = 0; column < columns_.upperDigits.size(); ++column) {
-        const std::int32_t digit = state_.TopDigits[column];
-        if (digit < 0)
-            continue;
-        const bool lent = subtraction && column < 3 && MarkIsWritten(Operation::Subtraction, state_.ExpectedMarks[column]);
-        loadAndShow(columns_.upperDigits[column], lent ? StruckDigitPictureFile(digit) : DigitPictureFile(digit));
-    }
-    for (std::size_t column = 0; column < columns_.lowerDigits.size(); ++column)
-        if (state_.BottomDigits[column] >= 0)
-            loadAndShow(columns_.lowerDigits[column], DigitPictureFile(state_.BottomDigits[column]));
+    show();
 }
 
-void TForm2::Button1Click()
+void TForm2::BringForward()
 {
-    hide();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }

@@ -19,8 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <chrono>
-
 namespace {
 
 const QColor blue(0, 0, 255);
@@ -36,10 +34,10 @@ QLineEdit* readOnlyBox(QWidget* parent)
 
 } // namespace
 
-TForm1::TForm1(ExerciseState& state, RandomSource& random, QWidget* parent)
+TForm1::TForm1(PracticeSession& session, QWidget* parent)
     : QWidget(parent)
-    , state_(state)
-    , random_(random)
+    , session_(session)
+    , drawn_(session.View())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ぽろみんか　Ver.") + QLatin1String(CaptionVersion));
@@ -56,8 +54,8 @@ TForm1::TForm1(ExerciseState& state, RandomSource& random, QWidget* parent)
     // where a move would let go of the symbol being carried.
     for (QWidget* control : findChildren<QWidget*>())
         control->setAttribute(Qt::WA_NoMousePropagation);
-    WireDigitEntry();
-    WireRunControls();
+    RouteEntryGestures();
+    RouteRunButtons();
     SetTabOrder();
     FormCreate();
 }
@@ -139,7 +137,8 @@ void TForm1::BuildKeypadPanel()
             SetTextColour(button, olive);
         this->*key.member = button;
         const std::int32_t symbol = key.symbol;
-        connect(button, &KeypadKey::pressed, this, [this, symbol] { PickUpSymbol(symbol); });
+        connect(button, &KeypadKey::pressed, this,
+                [this, symbol] { Act([symbol](PracticeSession& s) { s.PickUpSymbol(symbol); }); });
     }
     // Enter activates the default key, which has nothing to do on a click.
     // No key is auto-default: outside a dialog such a key takes the heavier
@@ -202,16 +201,8 @@ void TForm1::FormCreate()
         picture->hide();
     for (EntryCell* cell : {Edit9, Edit10, Edit11, Edit12, Edit14, Edit15, Edit16})
         cell->hide();
-    SetStartupValues(state_);
-    SpeedButton1->setText(QStringLiteral("はじめる"));
-    state_.ProgramDir = CurrentDirectoryWithSeparator().toStdString();
-    random_.seed(static_cast<RandomSource::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
+    SpeedButton1->setText(QString::fromUtf8(TextOf(drawn_.mainCaption)));
+    programDirectory_ = CurrentDirectoryWithSeparator();
     Button12->setToolTip(QStringLiteral("１もんめにします"));
     SpeedButton2->setToolTip(QStringLiteral("ヘルプを見ます"));
-}
-
-void TForm1::Button13Click()
-{
-    close();
 }

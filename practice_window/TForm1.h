@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/ExerciseState.h"
-#include "engine/RandomSource.h"
+#include "session/PracticeSession.h"
+#include "session/SessionView.h"
 #include "widgets/ColumnBuilder.h"
 
+#include <QString>
 #include <QWidget>
 
-#include <array>
-#include <cstdint>
+#include <functional>
 
 class EntryCell;
 class KeypadKey;
@@ -20,54 +20,57 @@ class QLineEdit;
 class QPushButton;
 class RadioGroup;
 class SpeedButton;
+class TForm2;
 
 // The practice window: the settings, the column sum the child works on, the
-// keypad strip, the counters and the buttons that drive a practice run.
+// keypad strip, the counters and the buttons that drive a practice run. It
+// hands every mouse, finger and key event to the practice session as the
+// event the child meant, and draws the session's view; it decides nothing.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    TForm1(ExerciseState& state, RandomSource& random, QWidget* parent = nullptr);
+    explicit TForm1(PracticeSession& session, QWidget* parent = nullptr);
 
-    // The model-answer window, shown by "せいかいを見る" and hidden whenever a
-    // new problem is drawn.
-    void SetModelAnswerWindow(QWidget* form2) { Form2 = form2; }
+    // "おてほん", shown and put away as the session says.
+    void SetModelAnswerWindow(TForm2* form2);
 
-    // Lays out the problem NewProblem has just drawn. Every picture it needs
-    // is read before the sheet changes: one that cannot be read leaves the
-    // sheet as it was.
-    void PresentProblem();
+    // Draws the session's view as it stands now. Every picture the change
+    // needs is read first; one that cannot be read is reported back to the
+    // session, and the view it falls back to is drawn instead.
+    void Refresh();
 
-    // The controls, by the names the rest of the program knows them by.
-    Panel* Panel1;
-    Panel* Panel2;
-    Panel* Panel3;
-    Panel* Panel4;
-    EntryCell* Edit9;
+    // The controls, by the names the rest of the program, its tests and
+    // screen readers know them by.
+    Panel* Panel1;            // the problem: the column sum, messages, result
+    Panel* Panel2;            // the keypad strip
+    Panel* Panel3;            // the counters, restart, help and quit
+    Panel* Panel4;            // the settings
+    EntryCell* Edit9;         // answer cells, thousands to units
     EntryCell* Edit10;
     EntryCell* Edit11;
     EntryCell* Edit12;
-    EntryCell* Edit14;
+    EntryCell* Edit14;        // notation cells above the thousands to the tens
     EntryCell* Edit15;
     EntryCell* Edit16;
-    QLineEdit* Edit8;
-    QLineEdit* Edit13;
-    QLineEdit* Edit17;
-    QLineEdit* Edit18;
-    PictureBox* Image1;
+    QLineEdit* Edit8;         // the message on the answer
+    QLineEdit* Edit13;        // the message on the notation
+    QLineEdit* Edit17;        // problems done
+    QLineEdit* Edit18;        // the score
+    PictureBox* Image1;       // upper number, thousands to units
     PictureBox* Image2;
     PictureBox* Image3;
     PictureBox* Image4;
-    PictureBox* Image5;
-    PictureBox* Image6;
+    PictureBox* Image5;       // the operator sign
+    PictureBox* Image6;       // lower number, thousands to units
     PictureBox* Image7;
     PictureBox* Image8;
     PictureBox* Image9;
-    PictureBox* Image10;
-    QFrame* Shape1;
-    QPushButton* Button14;
-    SpeedButton* SpeedButton1;
-    SpeedButton* SpeedButton2;
-    KeypadKey* Button1;
+    PictureBox* Image10;      // the mascot or the verdict's picture
+    QFrame* Shape1;           // the rule line
+    QPushButton* Button14;    // "せいかいを見る": give up and show おてほん
+    SpeedButton* SpeedButton1;  // the main button: はじめる, はんてい, つぎをやる
+    SpeedButton* SpeedButton2;  // help
+    KeypadKey* Button1;       // keypad "１" to "９"
     KeypadKey* Button2;
     KeypadKey* Button3;
     KeypadKey* Button4;
@@ -76,17 +79,18 @@ public:
     KeypadKey* Button7;
     KeypadKey* Button8;
     KeypadKey* Button9;
-    KeypadKey* Button10;
-    KeypadKey* Button11;
-    QPushButton* Button12;
-    QPushButton* Button13;
-    QLabel* Label1;
-    QLabel* Label2;
-    RadioGroup* RadioGroup1;
-    RadioGroup* RadioGroup2;
-    RadioGroup* RadioGroup3;
+    KeypadKey* Button10;      // keypad "０"
+    KeypadKey* Button11;      // keypad "／", the slash that strikes a digit
+    QPushButton* Button12;    // "はじめから": restart the run
+    QPushButton* Button13;    // "おしまい": quit
+    QLabel* Label1;           // "もん" after the problem count
+    QLabel* Label2;           // "てん" after the score
+    RadioGroup* RadioGroup1;  // はんい: how large the numbers grow
+    RadioGroup* RadioGroup2;  // くりあがり: whether problems carry or borrow
+    RadioGroup* RadioGroup3;  // しゅるい: たしざん or ひきざん
 
 protected:
+    // A move over the bare window lets go of a carried symbol.
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -94,39 +98,28 @@ private:
     void BuildKeypadPanel();
     void BuildCounterPanel();
     void BuildSettingsPanel();
-    void WireDigitEntry();
-    void WireRunControls();
     void SetTabOrder();
     void FormCreate();
 
-    // Digit entry.
-    void PickUpSymbol(std::int32_t symbol);
-    void DropOnCell(EntryCell* cell, std::int32_t& slot);
-    void DropOnUpperDigit(int column);
-    void ToggleStrike(int column);
-    void UpperDigitClick(int column);
-    void TapUpperDigit(int column);
-    void CancelHold();
-    void StepCell(EntryCell* cell, std::int32_t& slot, Qt::MouseButton button);
-    void TapCell(EntryCell* cell, std::int32_t& slot);
-    void TypeIntoCell(EntryCell* cell, std::int32_t& slot, std::int32_t typed);
+    // From Qt's signals to the session's events (EventRouting.cpp).
+    void RouteEntryGestures();
+    void RouteRunButtons();
+    // Hands one event to the session and draws the outcome.
+    void Act(const std::function<void(PracticeSession&)>& event);
+    void ChooseSettings();
 
-    // Practice run.
-    void SpeedButton1Click();
-    // Draws and shows the next problem; the run as it stood before the
-    // press is what it goes back to when the problem cannot be shown.
-    void NextProblem(ExerciseState runBeforePress);
-    void JudgeProblem();
-    void Button12Click();
-    void Button14Click();
-    void SpeedButton2Click();
-    void Button13Click();
-    void ShowCounts();
-    void ShowModelAnswerWindow(bool visible);
+    // Drawing the view (SheetDrawing.cpp).
+    void DrawSheet(const SessionView& view, bool newSheet);
+    void DrawWorkedAnswer(const SessionView& view);
+    void PlayEffects(const SessionView& view);
 
-    ExerciseState& state_;
-    RandomSource& random_;
-    QWidget* Form2 = nullptr;
+    PracticeSession& session_;
+    // What the window shows now.
+    SessionView drawn_;
+    // The directory the program started in, with a separator: the help file
+    // is looked up there.
+    QString programDirectory_;
+    TForm2* Form2 = nullptr;
 
     ColumnControls<EntryCell> columns_;
 };

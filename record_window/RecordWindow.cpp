@@ -9,7 +9,7 @@
 #include "record/RecordStore.h"
 #include "record_window/DailyChart.h"
 #include "record_window/WorkBesideWorked.h"
-#include "worksheet/WorksheetWindow.h"
+#include "worksheet_window/WorksheetWindow.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -176,7 +176,7 @@ void RecordWindow::OpenFocusedWorksheet(std::string_view id)
 {
     const Misconception& misconception = *FindMisconception(id);
     WorksheetSettings settings;
-    SetDrillSettings(settings, FittingSetting(misconception));
+    settings.drill = FittingSetting(misconception);
     settings.seed = QRandomGenerator::global()->generate();
     settings.focus = std::string(misconception.id);
     auto* window = new WorksheetWindow(settings);

@@ -10,7 +10,6 @@
 PracticeSession::PracticeSession(RandomSource::result_type seed)
     : random_(seed)
 {
-    SetStartupValues(run_);
     BeginEvent();
 }
 

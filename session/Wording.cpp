@@ -76,6 +76,26 @@ std::string FullWidthDigit(std::int32_t digit)
     return isDigit(digit) ? std::string{'\xEF', '\xBC', static_cast<char>(0x90 + digit)} : std::string();
 }
 
+const SettingWording& RangeWording()
+{
+    static const SettingWording wording{
+        "はんい", {"１０までつかう", "２０までつかう", "１００までつかう", "１０００までつかう", "９９９９までつかう"}};
+    return wording;
+}
+
+const SettingWording& CarryModeWording()
+{
+    static const SettingWording wording{
+        "くりあがり", {"くりあがり（さがり）なし", "くりあがり（さがり）あり", "いろいろ"}};
+    return wording;
+}
+
+const SettingWording& KindWording()
+{
+    static const SettingWording wording{"しゅるい", {"たしざん", "ひきざん"}};
+    return wording;
+}
+
 std::vector<std::string> PictureFiles()
 {
     std::vector<std::string> files{DigitPictureFileName(BLANK, false)};

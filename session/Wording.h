@@ -50,6 +50,16 @@ const char* OperatorPictureFileName(Operation operation);
 // "０" to "９", the full-width digit a cell shows; nothing outside 0 to 9.
 std::string FullWidthDigit(std::int32_t digit);
 
+// A setting as the settings panel words it: its caption and its items in
+// the order they are listed.
+struct SettingWording {
+    const char* caption;
+    std::vector<const char*> items;
+};
+const SettingWording& RangeWording();
+const SettingWording& CarryModeWording();
+const SettingWording& KindWording();
+
 // The help file, in the program's directory.
 inline constexpr const char* HELP_FILE = "zumirano.hlp";
 

@@ -7,22 +7,10 @@
 
 namespace {
 
-constexpr int columnPitch = 45;
-// Row tops below the notation row.
-constexpr int upperOffset = 38;
-constexpr int lowerOffset = 77;
-constexpr int ruleOffset = 115;
-constexpr int ruleHeight = 4;
-
-QPoint columnTopLeft(const ColumnOrigin& origin, int column, int rowOffset)
-{
-    return origin.topLeft + QPoint((column + 1) * columnPitch, rowOffset);
-}
-
 // A digit picture box holding the placeholder until a digit is loaded.
-PictureBox* digitPicture(QWidget* parent, const QString& name, QPoint topLeft, const QString& spokenName)
+PictureBox* digitPicture(QWidget* parent, const QString& name, const Place& place, const QString& spokenName)
 {
-    auto* picture = PlaceControl(new PictureBox(parent), name, QRect(topLeft, CELL_SIZE), spokenName);
+    auto* picture = PlaceControl(new PictureBox(parent), name, ToQRect(place), spokenName);
     picture->SetPicture(QPixmap(QStringLiteral(":/art/placeholder.png")));
     return picture;
 }
@@ -31,7 +19,7 @@ PictureBox* digitPicture(QWidget* parent, const QString& name, QPoint topLeft, c
 // the units column.
 QFrame* ruleLine(QWidget* parent, const ColumnOrigin& origin)
 {
-    auto* line = PlaceControl(new QFrame(parent), QStringLiteral("Shape1"), RuleLineRect(origin), QStringLiteral("せん"));
+    auto* line = PlaceControl(new QFrame(parent), QStringLiteral("Shape1"), ToQRect(RuleLinePlace(origin)), QStringLiteral("せん"));
     // Panels paint in the button colour, which a child inherits unless told.
     line->setAutoFillBackground(true);
     line->setBackgroundRole(QPalette::Window);
@@ -43,48 +31,18 @@ QFrame* ruleLine(QWidget* parent, const ColumnOrigin& origin)
 
 } // namespace
 
-QRect NotationCellRect(const ColumnOrigin& origin, int column)
-{
-    return QRect(columnTopLeft(origin, column, 0), CELL_SIZE);
-}
-
-QRect UpperDigitRect(const ColumnOrigin& origin, int column)
-{
-    return QRect(columnTopLeft(origin, column, upperOffset), CELL_SIZE);
-}
-
-QRect OperatorRect(const ColumnOrigin& origin)
-{
-    return LowerDigitRect(origin, -1);
-}
-
-QRect LowerDigitRect(const ColumnOrigin& origin, int column)
-{
-    return QRect(columnTopLeft(origin, column, lowerOffset), CELL_SIZE);
-}
-
-QRect RuleLineRect(const ColumnOrigin& origin)
-{
-    return QRect(columnTopLeft(origin, -1, ruleOffset), QSize(4 * columnPitch + CELL_SIZE.width() + 6, ruleHeight));
-}
-
-QRect AnswerCellRect(const ColumnOrigin& origin, int column)
-{
-    return QRect(columnTopLeft(origin, column, ruleOffset + ruleHeight + origin.answerGap), CELL_SIZE);
-}
-
 ColumnControls<QLineEdit> BuildColumnPictures(QWidget* panel, const ColumnOrigin& origin)
 {
     ColumnControls<QLineEdit> sum;
     for (int column = 0; column < 4; ++column) {
         sum.upperDigits[column] = digitPicture(panel, QStringLiteral("Image%1").arg(column + 1),
-                                               UpperDigitRect(origin, column).topLeft(),
+                                               UpperDigitPlace(origin, column),
                                                QStringLiteral("うえの かず（%1）").arg(ColumnNames()[column]));
         sum.lowerDigits[column] = digitPicture(panel, QStringLiteral("Image%1").arg(column + 6),
-                                               LowerDigitRect(origin, column).topLeft(),
+                                               LowerDigitPlace(origin, column),
                                                QStringLiteral("したの かず（%1）").arg(ColumnNames()[column]));
     }
-    sum.operatorSign = digitPicture(panel, QStringLiteral("Image5"), OperatorRect(origin).topLeft(),
+    sum.operatorSign = digitPicture(panel, QStringLiteral("Image5"), OperatorPlace(origin),
                                     QStringLiteral("きごう"));
     sum.ruleLine = ruleLine(panel, origin);
     return sum;

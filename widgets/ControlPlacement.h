@@ -9,9 +9,6 @@
 
 class QColor;
 
-// The size of every digit place of the column sum, picture or cell.
-inline constexpr QSize CELL_SIZE(41, 35);
-
 // How a screen reader names each column, thousands to units.
 const std::array<QString, 4>& ColumnNames();
 

@@ -22,6 +22,10 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         grid->addWidget(item, index % rows, index / rows);
     }
     SetItemIndex(0);
+    connect(buttons_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            emit itemChosen(index);
+    });
 }
 
 int RadioGroup::ItemIndex() const

@@ -16,6 +16,10 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
 
+signals:
+    // Another item has been chosen, by the child or by SetItemIndex.
+    void itemChosen(int index);
+
 private:
     QButtonGroup* buttons_;
 };

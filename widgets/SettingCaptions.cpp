@@ -1,27 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/SettingCaptions.h"
 
+#include "session/Wording.h"
+
+namespace {
+
+SettingGroupCaptions captionsOf(const SettingWording& wording)
+{
+    SettingGroupCaptions captions{QString::fromUtf8(wording.caption), {}};
+    for (const char* item : wording.items)
+        captions.items << QString::fromUtf8(item);
+    return captions;
+}
+
+} // namespace
+
 const SettingGroupCaptions& RangeCaptions()
 {
-    static const SettingGroupCaptions captions{
-        QStringLiteral("はんい"),
-        {QStringLiteral("１０までつかう"), QStringLiteral("２０までつかう"), QStringLiteral("１００までつかう"),
-         QStringLiteral("１０００までつかう"), QStringLiteral("９９９９までつかう")}};
+    static const SettingGroupCaptions captions = captionsOf(RangeWording());
     return captions;
 }
 
 const SettingGroupCaptions& CarryCaptions()
 {
-    static const SettingGroupCaptions captions{
-        QStringLiteral("くりあがり"),
-        {QStringLiteral("くりあがり（さがり）なし"), QStringLiteral("くりあがり（さがり）あり"),
-         QStringLiteral("いろいろ")}};
+    static const SettingGroupCaptions captions = captionsOf(CarryModeWording());
     return captions;
 }
 
 const SettingGroupCaptions& KindCaptions()
 {
-    static const SettingGroupCaptions captions{QStringLiteral("しゅるい"),
-                                               {QStringLiteral("たしざん"), QStringLiteral("ひきざん")}};
+    static const SettingGroupCaptions captions = captionsOf(KindWording());
     return captions;
 }

@@ -4,8 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The three settings as the program words them, on the practice window and
-// on paper: each radio group's caption and its items in index order.
+// The three settings as the settings panels of the practice and the
+// worksheet windows word them: each radio group's caption and its items in
+// index order.
 struct SettingGroupCaptions {
     QString caption;
     QStringList items;

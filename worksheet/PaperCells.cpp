@@ -2,7 +2,7 @@
 #include "worksheet/PaperCells.h"
 
 #include "platform/ToolkitFonts.h"
-#include "widgets/DigitTables.h"
+#include "session/Wording.h"
 
 #include <QPainter>
 
@@ -22,7 +22,7 @@ void drawCentred(QPainter& painter, QRect cell, const QString& text, const QColo
 
 void DrawDigit(QPainter& painter, QRect cell, std::int32_t slot, const QColor& ink)
 {
-    drawCentred(painter, cell, DigitText(slot), ink);
+    drawCentred(painter, cell, QString::fromStdString(FullWidthDigit(slot)), ink);
 }
 
 void DrawOperator(QPainter& painter, QRect cell, Operation operation)

@@ -65,7 +65,7 @@ void PaintProblemHeader(QPainter& painter, const Worksheet& sheet)
     blankToFill(painter, right - 96, right - 46, nameLine);
     writeLine(painter, right - 42, nameLine, QStringLiteral("にち"), 20);
 
-    const DrillSettings settings = DrillSettingsOf(sheet.settings);
+    const DrillSettings settings = sheet.settings.drill;
     constexpr double titleLine = 98;
     writeLine(painter, left, titleLine, SheetTitle(settings), 20);
     scoreBox(painter, sheet, titleLine);
@@ -76,7 +76,7 @@ void PaintProblemHeader(QPainter& painter, const Worksheet& sheet)
 void PaintKeyHeader(QPainter& painter, const Worksheet& sheet)
 {
     constexpr double baseline = 54;
-    const DrillSettings settings = DrillSettingsOf(sheet.settings);
+    const DrillSettings settings = sheet.settings.drill;
     const double afterAnswers = writeLine(painter, left, baseline, QStringLiteral("こたえ"), 20);
     writeLine(painter, afterAnswers + 16, baseline, SheetTitle(settings), 15);
     QString numbers = NumbersInWords(settings);

@@ -29,7 +29,7 @@ struct SheetPart {
 const SheetPart problemPart{
     3, 4, PROBLEM_HEADER_BOTTOM, 1.0, PaintProblemHeader,
     [](QPainter& painter, const Worksheet& sheet, std::size_t index) {
-        PaintPosedProblem(painter, sheet.problems[index], static_cast<int>(index) + 1, WidestAnswer(sheet.settings));
+        PaintPosedProblem(painter, sheet.problems[index], static_cast<int>(index) + 1, sheet.settings.drill);
     },
     PosedProblemSize};
 const SheetPart keyPart{

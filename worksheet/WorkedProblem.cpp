@@ -2,7 +2,9 @@
 #include "worksheet/WorkedProblem.h"
 
 #include "engine/ColumnDigits.h"
-#include "widgets/ColumnBuilder.h"
+#include "engine/WorkedAnswer.h"
+#include "layout/ColumnLayout.h"
+#include "platform/ScreenPlace.h"
 #include "worksheet/PaperCells.h"
 
 #include <QPainter>
@@ -12,53 +14,42 @@ namespace {
 constexpr const ColumnOrigin& origin = MODEL_ANSWER_SUM_ORIGIN;
 const QColor notationInk(0, 0, 255);
 
-// A 0 in the thousands of the answer is never written.
-bool answerWritten(const ExerciseState& problem, int column)
-{
-    const std::int32_t digit = problem.ExpectedAnswer[column];
-    return column == THOUSANDS ? digit > 0 : digit >= 0;
-}
-
-bool lent(const ExerciseState& problem, int column)
-{
-    return problem.Operation == Operation::Subtraction && column < UNITS && problem.ExpectedMarks[column] >= 0;
-}
-
 } // namespace
 
 void PaintWorkedProblem(QPainter& painter, const ExerciseState& problem, int number)
 {
+    const WorkedSum sum = WorkedSumOf(problem);
     painter.save();
-    painter.translate(0, -origin.topLeft.y());
-    DrawProblemNumber(painter, QRect(QPoint(0, origin.topLeft.y()), NotationCellRect(origin, THOUSANDS).bottomLeft()),
-                      number);
+    painter.translate(0, -origin.top);
+    const QRect firstNotation = ToQRect(NotationCellPlace(origin, THOUSANDS));
+    DrawProblemNumber(painter, QRect(QPoint(0, origin.top), firstNotation.bottomLeft()), number);
     for (int column = THOUSANDS; column < UNITS; ++column) {
-        if (!MarkIsWritten(problem.Operation, problem.ExpectedMarks[column]))
+        if (sum.notation[column] == BLANK)
             continue;
-        DrawBox(painter, NotationCellRect(origin, column), notationInk);
-        DrawDigit(painter, NotationCellRect(origin, column), problem.ExpectedMarks[column], notationInk);
+        DrawBox(painter, ToQRect(NotationCellPlace(origin, column)), notationInk);
+        DrawDigit(painter, ToQRect(NotationCellPlace(origin, column)), sum.notation[column], notationInk);
     }
     // Row by row, so that the text of the sheet reads the way the sum is read.
     for (int column = THOUSANDS; column <= UNITS; ++column) {
-        DrawDigit(painter, UpperDigitRect(origin, column), problem.TopDigits[column], Qt::black);
-        if (problem.TopDigits[column] >= 0 && lent(problem, column))
-            DrawStrike(painter, UpperDigitRect(origin, column));
+        DrawDigit(painter, ToQRect(UpperDigitPlace(origin, column)), sum.upper[column], Qt::black);
+        if (column < UNITS && sum.lent[column] && sum.upper[column] != BLANK)
+            DrawStrike(painter, ToQRect(UpperDigitPlace(origin, column)));
     }
-    DrawOperator(painter, OperatorRect(origin), problem.Operation);
+    DrawOperator(painter, ToQRect(OperatorPlace(origin)), sum.operation);
     for (int column = THOUSANDS; column <= UNITS; ++column)
-        DrawDigit(painter, LowerDigitRect(origin, column), problem.BottomDigits[column], Qt::black);
-    DrawRuleLine(painter, RuleLineRect(origin));
+        DrawDigit(painter, ToQRect(LowerDigitPlace(origin, column)), sum.lower[column], Qt::black);
+    DrawRuleLine(painter, ToQRect(RuleLinePlace(origin)));
     for (int column = THOUSANDS; column <= UNITS; ++column) {
-        if (!answerWritten(problem, column))
+        if (sum.answer[column] == BLANK)
             continue;
-        DrawBox(painter, AnswerCellRect(origin, column), Qt::black);
-        DrawDigit(painter, AnswerCellRect(origin, column), problem.ExpectedAnswer[column], Qt::black);
+        DrawBox(painter, ToQRect(AnswerCellPlace(origin, column)), Qt::black);
+        DrawDigit(painter, ToQRect(AnswerCellPlace(origin, column)), sum.answer[column], Qt::black);
     }
     painter.restore();
 }
 
 QSizeF WorkedProblemSize()
 {
-    const QRect units = AnswerCellRect(origin, UNITS);
-    return {static_cast<double>(units.right() + 1), static_cast<double>(units.bottom() + 1 - origin.topLeft.y())};
+    const QRect units = ToQRect(AnswerCellPlace(origin, UNITS));
+    return {static_cast<double>(units.right() + 1), static_cast<double>(units.bottom() + 1 - origin.top)};
 }

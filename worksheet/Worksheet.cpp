@@ -10,11 +10,11 @@ Worksheet DrawWorksheet(const WorksheetSettings& settings)
     Worksheet sheet{settings, {}};
     RandomSource random(settings.seed);
     if (const Misconception* focus = FindMisconception(settings.focus)) {
-        sheet.problems = FocusedProblems(*focus, DrillSettingsOf(settings), settings.problemCount, random);
+        sheet.problems = FocusedProblems(*focus, settings.drill, settings.problemCount, random);
         return sheet;
     }
     sheet.problems.resize(static_cast<std::size_t>(settings.problemCount));
     for (ExerciseState& problem : sheet.problems)
-        NewProblem(problem, DrillSettingsOf(settings), random);
+        NewProblem(problem, settings.drill, random);
     return sheet;
 }

@@ -3,9 +3,8 @@
 
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetFiles.h"
-#include "worksheet/WorksheetWindow.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -47,11 +46,4 @@ int WriteWorksheetFile(const WorksheetRequest& request)
                                .arg(request.settings.seed)
                                .arg(QString::fromLocal8Bit(std::strerror(errno))));
     return 0;
-}
-
-int OpenWorksheetWindow(const WorksheetRequest& request)
-{
-    WorksheetWindow window(request.settings, request.key);
-    window.show();
-    return QApplication::exec();
 }

@@ -3,8 +3,6 @@
 
 #include "worksheet/WorksheetOptions.h"
 
-// The two ways the program's entry runs a worksheet request.
-
 // Writes the sheet into its file with no display at all. The file is opened
 // before anything else starts, and only then is an offscreen application
 // object created for the fonts; so the entry creates none for this. The
@@ -14,7 +12,3 @@
 // cannot be written (see WrittenFile). A seed drawn at random is printed
 // once the sheet is written.
 int WriteWorksheetFile(const WorksheetRequest& request);
-
-// Opens the "プリント" window and runs it until it is closed; the entry has
-// created the application object.
-int OpenWorksheetWindow(const WorksheetRequest& request);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/WorksheetOptions.h"
 
+#include "layout/SettingItems.h"
 #include "mistakes/FocusedProblems.h"
 #include "worksheet/Worksheet.h"
 
@@ -20,13 +21,13 @@ namespace {
 struct Choice {
     const char* option;
     QStringList values;
-    std::int32_t WorksheetSettings::*setting;
+    std::int32_t SettingItems::*item;
 };
 
 const Choice choices[] = {
-    {"range", {"10", "20", "100", "1000", "9999"}, &WorksheetSettings::selectedRange},
-    {"carry", {"none", "always", "mixed"}, &WorksheetSettings::selectedCarry},
-    {"operation", {"add", "subtract"}, &WorksheetSettings::selectedKind},
+    {"range", {"10", "20", "100", "1000", "9999"}, &SettingItems::range},
+    {"carry", {"none", "always", "mixed"}, &SettingItems::carryMode},
+    {"operation", {"add", "subtract"}, &SettingItems::kind},
 };
 
 // In the order of AnswerKey.
@@ -73,11 +74,12 @@ std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequ
     if (!misconception)
         return notOneOf(QStringLiteral("focus"), id, QStringLiteral("one of ") + misconceptionIds());
     request.settings.focus = std::string(misconception->id);
-    WorksheetSettings fitting;
-    SetDrillSettings(fitting, FittingSetting(*misconception));
+    const SettingItems fitting = ItemsOf(FittingSetting(*misconception));
+    SettingItems items = ItemsOf(request.settings.drill);
     for (const Choice& choice : choices)
         if (!parser.isSet(QString::fromLatin1(choice.option)))
-            request.settings.*choice.setting = fitting.*choice.setting;
+            items.*choice.item = fitting.*choice.item;
+    request.settings.drill = SettingsFromItems(items.range, items.carryMode, items.kind);
     const auto drawn = DrawWorksheet(request.settings).problems.size();
     if (drawn < static_cast<std::size_t>(request.settings.problemCount))
         return QStringLiteral("--focus: these settings pose only %1 of the %2 problems that show %3")
@@ -91,6 +93,7 @@ std::optional<QString> readFocus(const QCommandLineParser& parser, WorksheetRequ
 
 std::optional<QString> ReadSettingOptions(const QCommandLineParser& parser, WorksheetSettings& settings)
 {
+    SettingItems items = ItemsOf(settings.drill);
     for (const Choice& choice : choices) {
         const QString option = QString::fromLatin1(choice.option);
         if (!parser.isSet(option))
@@ -99,8 +102,9 @@ std::optional<QString> ReadSettingOptions(const QCommandLineParser& parser, Work
         const auto index = choice.values.indexOf(value);
         if (index < 0)
             return notOneOf(option, value, QStringLiteral("one of ") + choice.values.join(QStringLiteral(", ")));
-        settings.*choice.setting = static_cast<std::int32_t>(index);
+        items.*choice.item = static_cast<std::int32_t>(index);
     }
+    settings.drill = SettingsFromItems(items.range, items.carryMode, items.kind);
     return std::nullopt;
 }
 

@@ -159,7 +159,7 @@ TEST_F(StartedDrill, StartsAtTheAskedSettingsAndTheLockKeepsThem)
         EXPECT_EQ(form.RadioGroup3->ItemIndex(), locked ? items[2] : other);
         click(form.Button12);
         click(form.SpeedButton1);
-        EXPECT_EQ(state.Operation, drawn);
+        EXPECT_EQ(session.Run().Operation, drawn);
     }
 }
 

@@ -25,6 +25,13 @@ bool moves(bool adding, int u, int l, int columns)
     });
 }
 
+// The settings of a "しゅるい" (0 たしざん, 1 ひきざん), range and carry mode.
+DrillSettings settingsOf(int kind, int range, int carry)
+{
+    return {static_cast<Range>(range), static_cast<CarryMode>(carry),
+            kind == 1 ? Operation::Subtraction : Operation::Addition};
+}
+
 // The number a row of digits writes, blanks taken as leading zeros.
 int numberOf(const DigitRow& row)
 {
@@ -87,7 +94,7 @@ TEST(DrawingRules, KeepWhatTheSettingsPromise)
             forPairsOfRange(range, [&](int u, int l) {
                 bool posed[3];
                 for (int carry = 0; carry < 3; ++carry)
-                    posed[carry] = accepts(DrawingRuleFor(range, carry, OperationForKind(kind)), u, l);
+                    posed[carry] = accepts(DrawingRuleFor(settingsOf(kind, range, carry)), u, l);
                 const bool moving = moves(adding, u, l, watched);
                 const bool withinCap = std::min(u, l) >= lowest
                     && (adding ? u + l <= caps[0][range] : l <= u && u <= caps[1][range]);
@@ -103,18 +110,16 @@ TEST(DrawingRules, KeepWhatTheSettingsPromise)
         }
 }
 
-// Indexes outside the radio groups are a caller's error: the nearest item is
-// used, and every kind but 1 means addition.
-TEST(DrawingRules, ClampIndexesOutsideTheItems)
+// A range or carry mode cast from a number past its enumeration, as another
+// front end may hand one over, is taken as the nearest.
+TEST(DrawingRules, ClampSettingsPastTheirEnumerations)
 {
-    const int cases[][6] = {  // range, carry and kind given, then the ones used
-        {-1, -5, 0, 0, 0, 0}, {9, 7, 1, 4, 2, 1}, {2, -1, 1, 2, 0, 1}, {1, 1, 2, 1, 1, 0}, {4, 0, -1, 4, 0, 0},
+    const int cases[][6] = {  // kind, range and carry given, then the ones used
+        {0, -1, -5, 0, 0, 0}, {1, 9, 7, 1, 4, 2}, {1, 2, -1, 1, 2, 0}, {0, 4, 3, 0, 4, 2},
     };
-    for (const auto& c : cases) {
-        const DrawingRule& used = DrawingRuleFor(c[0], c[1], OperationForKind(c[2]));
-        EXPECT_EQ(&used, &DrawingRuleFor(c[3], c[4], OperationForKind(c[5])))
-            << "range " << c[0] << " carry " << c[1] << " kind " << c[2];
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(&DrawingRuleFor(settingsOf(c[0], c[1], c[2])), &DrawingRuleFor(settingsOf(c[3], c[4], c[5])))
+            << "kind " << c[0] << " range " << c[1] << " carry " << c[2];
 }
 
 // Both numbers are drawn afresh until the pair is accepted, so every accepted
@@ -127,7 +132,7 @@ TEST(NewProblem, PosesOnlyAcceptedPairsAndEachEquallyOften)
         for (int range = 0; range < 5; ++range)
             for (int carry = 0; carry < 3; ++carry) {
                 SCOPED_TRACE(testing::Message() << "kind " << kind << " range " << range << " carry " << carry);
-                const DrawingRule& rule = DrawingRuleFor(range, carry, OperationForKind(kind));
+                const DrawingRule& rule = DrawingRuleFor(settingsOf(kind, range, carry));
                 int accepted = 0;
                 for (int u = rule.upperLow; range < 2 && u <= rule.upperHigh; ++u)
                     for (int l = rule.lowerLow; l <= rule.lowerHigh; ++l)
@@ -137,7 +142,7 @@ TEST(NewProblem, PosesOnlyAcceptedPairsAndEachEquallyOften)
                 std::map<std::pair<int, int>, int> met;
                 int strangers = 0;
                 for (int draw = 0; draw < (range < 2 ? 200 * accepted : 2000); ++draw) {
-                    NewProblem(state, range, carry, kind, random);
+                    NewProblem(state, settingsOf(kind, range, carry), random);
                     const int u = numberOf(state.TopDigits), l = numberOf(state.BottomDigits);
                     if (!accepts(rule, u, l) && ++strangers <= 5)
                         ADD_FAILURE() << "posed " << u << " and " << l;
@@ -196,8 +201,7 @@ TEST(NewProblem, SameSeedSameProblemsEverywhere)
     for (const int kind : {0, 1})
         for (int range = 0; range < RANGE_COUNT; ++range)
             for (int carry = 0; carry < CARRY_MODE_COUNT; ++carry) {
-                const DrillSettings settings{static_cast<Range>(range), static_cast<CarryMode>(carry),
-                                             OperationForKind(kind)};
+                const DrillSettings settings = settingsOf(kind, range, carry);
                 std::string drawn;
                 for (const RandomSource::result_type seed : {1U, 2024U, 4294967295U}) {
                     RandomSource random(seed);

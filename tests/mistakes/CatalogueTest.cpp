@@ -98,8 +98,9 @@ TEST(MisconceivedWork, RightHabitsWorkAsTheWorkedAnswer)
     for (const DrawingRule& rule : DrawingRules())
         for (int draw = 0; draw < 400; ++draw) {
             ExerciseState problem;
-            const int kind = rule.operation == Operation::Subtraction ? 1 : 0;
-            NewProblem(problem, rule.range, rule.carryMode < 0 ? 0 : rule.carryMode, kind, random);
+            const DrillSettings settings{static_cast<Range>(rule.range),
+                                         static_cast<CarryMode>(rule.carryMode < 0 ? 0 : rule.carryMode), rule.operation};
+            NewProblem(problem, settings, random);
             const auto work = rule.operation == Operation::Subtraction ? WorkByHabit(SubtractionHabit{}, problem)
                                                                        : WorkByHabit(AdditionHabit{}, problem);
             ASSERT_TRUE(work.has_value());

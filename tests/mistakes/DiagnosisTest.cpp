@@ -106,7 +106,10 @@ TEST(ScriptedChildren, SlipsAloneNameNothing)
                     RandomSource random(seed);
                     std::vector<ExerciseState> problems(PRACTICE_LENGTH);
                     for (ExerciseState& problem : problems)
-                        NewProblem(problem, range, carry, kind, random);
+                        NewProblem(problem,
+                                   {static_cast<Range>(range), static_cast<CarryMode>(carry),
+                                    kind == 1 ? Operation::Subtraction : Operation::Addition},
+                                   random);
                     ScriptedChild child(nullptr, seed);
                     ASSERT_EQ(namedAfter(child, problems).size(), 0U)
                         << "kind " << kind << " range " << range << " carry " << carry << " seed " << seed;

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/ExerciseState.h"
-#include "engine/RandomSource.h"
 #include "model_answer_window/TForm2.h"
 #include "practice_window/TForm1.h"
+#include "session/PracticeSession.h"
 #include "tests/support/Recorded.h"
 #include "tests/support/ScratchAssetDirectory.h"
 
@@ -13,7 +12,6 @@
 
 #include <initializer_list>
 #include <ostream>
-#include <tuple>
 
 class PictureBox;
 class QLineEdit;
@@ -22,14 +20,6 @@ class QLineEdit;
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-
-// Every field of the exercise state, so two moments compare whole.
-inline auto StateFields(const ExerciseState& s)
-{
-    return std::make_tuple(s.HeldDigit, s.Operation, s.Phase, s.ProblemCount, s.FirstTryCount, s.ExpectedMarks,
-                           s.EnteredMarks, s.CrossedOut, s.TopDigits, s.BottomDigits, s.EnteredAnswer,
-                           s.ExpectedAnswer, s.ProgramDir);
 }
 
 // The drill as start-up leaves it: the practice window on screen with
@@ -55,8 +45,8 @@ protected:
     void writeAnswer(std::int32_t number);
     // Clicks an item of "しゅるい": 0 たしざん, 1 ひきざん.
     void selectKind(int index);
-    // Draws a problem with the main button unless one is open, then makes it
-    // the given one, counted once.
+    // Sets the given problem up as the main button would draw it, and shows
+    // it; an open problem is replaced, counted once.
     void pose(Operation operation, std::int32_t upper, std::int32_t lower);
     void restoreAsset(const QString& fileName) const;
 
@@ -85,8 +75,7 @@ protected:
     SoundRequests sounds;
     RecordedErrorBoxes recordingBoxes{boxes};
     RecordedSounds recordingSounds{sounds};
-    ExerciseState state;
-    RandomSource random;
-    TForm1 form{state, random};
-    TForm2 form2{state};
+    PracticeSession session{1234};
+    TForm1 form{session};
+    TForm2 form2;
 };

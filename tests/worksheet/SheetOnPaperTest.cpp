@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/DrawingRules.h"
 #include "engine/WorkedAnswer.h"
+#include "layout/SettingItems.h"
 #include "tests/worksheet/PdfText.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetFiles.h"
@@ -41,8 +42,9 @@ TEST(SheetOnPaper, EveryRuleRowPosedInOrderOnWholePages)
             for (std::int32_t carry = 0; carry < CARRY_MODE_COUNT; ++carry) {
                 SCOPED_TRACE(testing::Message() << "kind " << kind << " range " << range << " carry " << carry);
                 const auto [problems, pages] = sizes[seed % std::size(sizes)];
-                const DrawingRule& rule = DrawingRuleFor(range, carry, OperationForKind(kind));
-                const Worksheet sheet = DrawWorksheet({range, carry, kind, problems, seed++});
+                const DrillSettings settings = SettingsFromItems(range, carry, kind);
+                const DrawingRule& rule = DrawingRuleFor(settings);
+                const Worksheet sheet = DrawWorksheet({settings, problems, seed++});
                 const SheetText back = writeAndReadBack(sheet);
                 EXPECT_EQ(back.pageCount, pages);
                 ASSERT_EQ(back.posed.size(), problems);
@@ -75,7 +77,7 @@ TEST(SheetOnPaper, KeyWritesTheNotationOfTheModelAnswer)
         {Operation::Addition, 999, 1, u"１１９９９＋１１０００"},
         {Operation::Addition, 5, 5, u"５＋５１０"},
     };
-    Worksheet sheet{{4, 2, 0, static_cast<int>(std::size(rows)), 0}, {}};
+    Worksheet sheet{{SettingsFromItems(4, 2, 0), static_cast<int>(std::size(rows)), 0}, {}};
     for (const auto& row : rows)
         PoseProblem(sheet.problems.emplace_back(), row.operation, row.upper, row.lower);
     const SheetText back = writeAndReadBack(sheet);
@@ -94,10 +96,10 @@ TEST(SheetOnPaper, HeadersSayTheSettingsInPlainWordsAndTheKeyTheSheetNumber)
         const char* title;
         const char* numbers;
     } rows[] = {
-        {{0, 0, 0, 12, 5}, "たしざんのひっさん（くりあがりなし）", "10までのかず"},
-        {{2, 1, 1, 13, 77}, "ひきざんのひっさん（くりさがりあり）", "100までのかず"},
-        {{4, 2, 0, 1, 4294967295}, "たしざんのひっさん（くりあがりあり・なし）", "9999までのかず"},
-        {{3, 2, 1, 40, 0}, "ひきざんのひっさん（くりさがりあり・なし）", "1000までのかず"},
+        {{SettingsFromItems(0, 0, 0), 12, 5}, "たしざんのひっさん（くりあがりなし）", "10までのかず"},
+        {{SettingsFromItems(2, 1, 1), 13, 77}, "ひきざんのひっさん（くりさがりあり）", "100までのかず"},
+        {{SettingsFromItems(4, 2, 0), 1, 4294967295}, "たしざんのひっさん（くりあがりあり・なし）", "9999までのかず"},
+        {{SettingsFromItems(3, 2, 1), 40, 0}, "ひきざんのひっさん（くりさがりあり・なし）", "1000までのかず"},
     };
     for (const auto& [settings, title, numbers] : rows) {
         SCOPED_TRACE(title);

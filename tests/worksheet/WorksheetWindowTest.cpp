@@ -3,7 +3,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/Recorded.h"
 #include "widgets/RadioGroup.h"
-#include "worksheet/WorksheetWindow.h"
+#include "worksheet_window/WorksheetWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,7 +67,7 @@ TEST(WorksheetWindow, WritesTheFileItAskedAboutAndTellsOfAFailure)
         {"printed to a new file", true, "new.pdf", false, true, 0, nullptr, true, false},
         {"printed over an old file on a full disk", true, "old.pdf", true, true, 4096, nullptr, false, true},
     };
-    WorksheetWindow window({0, 0, 0, 12, 7}, AnswerKey::After);
+    WorksheetWindow window({DrillSettings{}, 12, 7}, AnswerKey::After);
     window.show();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -115,7 +115,7 @@ TEST(WorksheetWindow, WritesTheFileItAskedAboutAndTellsOfAFailure)
 // once.
 TEST(WorksheetWindow, OtherProblemsShowAtOnceInThePreview)
 {
-    WorksheetWindow window({0, 0, 0, 12, 7}, AnswerKey::Separate);
+    WorksheetWindow window({DrillSettings{}, 12, 7}, AnswerKey::Separate);
     EXPECT_EQ(window.KeyGroup->ItemIndex(), 1);
     const QImage before = window.Preview->pixmap().toImage();
     QTest::mouseClick(window.OtherProblemsButton, Qt::LeftButton);

@@ -16,7 +16,7 @@ export type ControlKind =
   | 'radioGroup';
 
 // The two Gothic faces and their sizes: character heights in pixels.
-export interface FontSpec {
+export interface FontChoice {
   face: 'proportional' | 'fixed';
   size: number;
   bold?: boolean;
@@ -29,11 +29,11 @@ export interface Rect {
   height: number;
 }
 
-export interface ControlSpec extends Rect {
+export interface ControlDescription extends Rect {
   id: string;
   kind: ControlKind;
   parent?: string;
-  font?: FontSpec;
+  font?: FontChoice;
   colour?: string;
   caption?: string;
   items?: readonly string[];
@@ -46,8 +46,8 @@ export interface ControlSpec extends Rect {
   spokenName?: string;
 }
 
-export const windowFont: FontSpec = { face: 'proportional', size: 12 };
-export const cellFont: FontSpec = { face: 'fixed', size: 27, bold: true };
+export const windowFont: FontChoice = { face: 'proportional', size: 12 };
+export const cellFont: FontChoice = { face: 'fixed', size: 27, bold: true };
 
 export const blue = 'rgb(0, 0, 255)';
 export const red = 'rgb(255, 0, 0)';
@@ -100,9 +100,9 @@ export function columnSum(
   origin: SumOrigin,
   names: SumNames,
   cellKind: 'cell' | 'box',
-): ControlSpec[] {
+): ControlDescription[] {
   const tabbed = cellKind === 'cell';
-  const controls: ControlSpec[] = [];
+  const controls: ControlDescription[] = [];
   names.notation.forEach((id, column) =>
     controls.push({ id, parent, kind: cellKind, ...place(origin, column, 0), font: cellFont, colour: blue,
       tab: tabbed ? 6 - column : undefined, spokenName: `うえの メモ（${columnNames[column]}）` }));

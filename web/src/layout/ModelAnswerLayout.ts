@@ -3,7 +3,7 @@
 // its caption bar above its client area. Its controls carry the window's
 // own names after "Form2-", so that they never clash with the practice
 // window's.
-import { type ControlSpec, columnSum } from './Controls';
+import { type ControlDescription, columnSum } from './Controls';
 
 export const modelAnswerPrefix = 'Form2-';
 
@@ -24,7 +24,7 @@ export const modelLowerIds = [id('Image6'), id('Image7'), id('Image8'), id('Imag
 export const modelOperatorId = id('Image5');
 export const modelReturnId = id('Button1');
 
-export const modelAnswerControls: readonly ControlSpec[] = [
+export const modelAnswerControls: readonly ControlDescription[] = [
   { id: id('Panel1'), kind: 'panel', left: 8, top: 8, width: 289, height: 209, spokenName: 'おてほん' },
   ...columnSum(id('Panel1'), { left: 22, top: 5, answerGap: 2 }, {
     notation: modelNotationIds,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The practice window as the desktop lays it out: its client area is the
 // page's stage, every control in the desktop's pixels.
-import { type ControlSpec, columnSum, olive, red } from './Controls';
+import { type ControlDescription, columnSum, olive, red } from './Controls';
 
 export const stageWidth = 641;
 export const stageHeight = 348;
@@ -12,7 +12,7 @@ const fixed17Bold = { face: 'fixed', size: 17, bold: true } as const;
 // The keypad's symbols as the core names them: 0 to 9, and the slash.
 export const slashSymbol = -1;
 
-interface KeySpec {
+interface KeyDescription {
   id: string;
   left: number;
   caption: string;
@@ -21,7 +21,7 @@ interface KeySpec {
 }
 
 // "０" to "９" stand 32 pixels apart; the slash stands a little apart.
-export const keypadKeys: readonly KeySpec[] = [
+export const keypadKeys: readonly KeyDescription[] = [
   { id: 'Button10', left: 6, caption: '０', symbol: 0, tab: 9 },
   ...[1, 2, 3, 4, 5, 6, 7, 8, 9].map((digit) => ({
     id: `Button${digit}`,
@@ -42,7 +42,7 @@ export const rangeItems = ['１０までつかう', '２０までつかう', '�
 export const carryItems = ['くりあがり（さがり）なし', 'くりあがり（さがり）あり', 'いろいろ'];
 export const kindItems = ['たしざん', 'ひきざん'];
 
-export const practiceControls: readonly ControlSpec[] = [
+export const practiceControls: readonly ControlDescription[] = [
   { id: 'Panel1', kind: 'panel', left: 280, top: 8, width: 345, height: 249, tab: 0, spokenName: 'もんだい' },
   { id: 'Panel2', kind: 'panel', left: 259, top: 272, width: 366, height: 41, tab: 1, spokenName: 'すうじの キー' },
   { id: 'Panel3', kind: 'panel', left: 179, top: 8, width: 94, height: 249, tab: 2, spokenName: 'せいせき' },
@@ -67,7 +67,7 @@ export const practiceControls: readonly ControlSpec[] = [
   { id: 'SpeedButton1', parent: 'Panel1', kind: 'speedButton', left: 240, top: 200, width: 97, height: 41,
     font: { face: 'fixed', size: 17 } },
 
-  ...keypadKeys.map((key): ControlSpec => ({
+  ...keypadKeys.map((key): ControlDescription => ({
     id: key.id, parent: 'Panel2', kind: 'key', left: key.left, top: 6, width: 27, height: 27, tab: key.tab,
     caption: key.caption, font: fixed16Bold, colour: key.symbol === slashSymbol ? olive : undefined,
     spokenName: key.symbol === slashSymbol ? 'ななめせん ／' : `すうじ ${key.caption}`,

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheet/WorksheetWindow.h"
+#include "worksheet_window/WorksheetWindow.h"
 
 #include "platform/ErrorBox.h"
 #include "platform/ProgramIcon.h"
@@ -8,11 +8,13 @@
 #include "widgets/ControlPlacement.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/SettingCaptions.h"
+#include "layout/SettingItems.h"
 #include "worksheet/SheetGeometry.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetFiles.h"
 #include "worksheet/WorksheetPrinting.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -70,9 +72,10 @@ WorksheetWindow::WorksheetWindow(const WorksheetSettings& settings, AnswerKey ke
     setFixedSize(190 + previewWidth + 10, std::max(previewHeight, 550) + 20);
 
     // The settings stand as on the left of the practice window.
-    RangeGroup = settingGroup(RangeCaptions(), 1, settings.selectedRange, this, QRect(16, 10, 151, 131));
-    CarryGroup = settingGroup(CarryCaptions(), 1, settings.selectedCarry, this, QRect(16, 150, 151, 87));
-    KindGroup = settingGroup(KindCaptions(), 2, settings.selectedKind, this, QRect(16, 244, 151, 57));
+    const SettingItems items = ItemsOf(settings.drill);
+    RangeGroup = settingGroup(RangeCaptions(), 1, items.range, this, QRect(16, 10, 151, 131));
+    CarryGroup = settingGroup(CarryCaptions(), 1, items.carryMode, this, QRect(16, 150, 151, 87));
+    KindGroup = settingGroup(KindCaptions(), 2, items.kind, this, QRect(16, 244, 151, 57));
 
     label(QStringLiteral("もんだいの かず"), this, QRect(16, 316, 100, 20));
     ProblemCountBox = PlaceControl(new QSpinBox(this), QStringLiteral("ProblemCountBox"), QRect(116, 314, 51, 24),
@@ -128,8 +131,8 @@ void WorksheetWindow::Redraw()
     if (!seedValid)
         return;
     // A sheet for practising one misconception stays one as the settings change.
-    settings_ = {RangeGroup->ItemIndex(), CarryGroup->ItemIndex(), KindGroup->ItemIndex(), ProblemCountBox->value(),
-                 static_cast<std::uint32_t>(seed), settings_.focus};
+    settings_ = {SettingsFromItems(RangeGroup->ItemIndex(), CarryGroup->ItemIndex(), KindGroup->ItemIndex()),
+                 ProblemCountBox->value(), static_cast<std::uint32_t>(seed), settings_.focus};
     QImage page(Preview->contentsRect().size(), QImage::Format_RGB32);
     QPainter painter(&page);
     PaintFirstPagePreview(painter, sheet(), page.width());
@@ -197,4 +200,11 @@ Worksheet WorksheetWindow::sheet() const
     if (static_cast<AnswerKey>(KeyGroup->ItemIndex()) == AnswerKey::None)
         sheet.parts = SheetParts::Problems;
     return sheet;
+}
+
+int OpenWorksheetWindow(const WorksheetSettings& settings, AnswerKey key)
+{
+    WorksheetWindow window(settings, key);
+    window.show();
+    return QApplication::exec();
 }

@@ -50,3 +50,6 @@ private:
 
     WorksheetSettings settings_;
 };
+
+// Opens the window with the settings given and runs until it is closed.
+int OpenWorksheetWindow(const WorksheetSettings& settings, AnswerKey key);
