@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/InstallationCheck.h"
+#include "app/PracticeRecord.h"
 #include "app/RecordCommand.h"
 #include "app/StartSettings.h"
 #include "model_answer_window/TForm2.h"
@@ -82,6 +83,7 @@ int play(const CommandLine& command)
     PracticeSession session(static_cast<RandomSource::result_type>(
         std::chrono::system_clock::now().time_since_epoch().count()));
     TForm1 form1(session);
+    const PracticeRecord record(session, form1, command.recording);
     ApplyStartSettings(form1, command.play);
     ZoomMainWindow(&form1, command.play.zoom);
     form1.show();

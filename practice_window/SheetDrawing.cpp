@@ -62,6 +62,7 @@ void TForm1::Refresh()
     DrawWorkedAnswer(view);
     drawn_ = view;
     PlayEffects(view);
+    emit sheetDrawn(view);
 }
 
 void TForm1::DrawSheet(const SessionView& view, bool newSheet)
@@ -85,7 +86,7 @@ void TForm1::DrawSheet(const SessionView& view, bool newSheet)
             setText(columns_.notationCells[column], FullWidthDigit(view.notationCells[column].shown));
     }
     setText(Edit8, TextOf(view.answerMessage));
-    setText(Edit13, TextOf(view.notationMessage));
+    setText(Edit13, SecondMessageLine(view));
     SpeedButton1->setText(QString::fromUtf8(TextOf(view.mainCaption)));
     setText(Edit17, counterText(view.shownProblemCount));
     setText(Edit18, counterText(view.shownScore));

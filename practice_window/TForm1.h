@@ -89,6 +89,10 @@ public:
     RadioGroup* RadioGroup2;  // くりあがり: whether problems carry or borrow
     RadioGroup* RadioGroup3;  // しゅるい: たしざん or ひきざん
 
+signals:
+    // The view just drawn, for the private record of the run.
+    void sheetDrawn(const SessionView& view);
+
 protected:
     // A move over the bare window lets go of a carried symbol.
     void mouseMoveEvent(QMouseEvent* event) override;

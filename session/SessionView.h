@@ -83,6 +83,13 @@ struct SessionView {
     friend bool operator==(const SessionView&, const SessionView&) = default;
 };
 
+// What the second message line says: the hint where there is one, the
+// notation's message otherwise.
+inline std::string SecondMessageLine(const SessionView& view)
+{
+    return view.hint.empty() ? std::string(TextOf(view.notationMessage)) : view.hint;
+}
+
 // The view as canonical text, one line per part, the same on every build:
 // tests compare it, and other front ends compare its hash with this one's.
 std::string DescribeView(const SessionView& view);

@@ -107,7 +107,7 @@ val Drawable(const SessionView& view)
     drawn.set("answerTexts", CellTexts(view.answerCells));
     drawn.set("notationTexts", CellTexts(view.notationCells));
     drawn.set("answerMessage", std::string(TextOf(view.answerMessage)));
-    drawn.set("notationMessage", std::string(TextOf(view.notationMessage)));
+    drawn.set("notationMessage", SecondMessageLine(view));
     drawn.set("resultPicture", std::string(FileOf(view.resultPicture)));
     drawn.set("mainCaption", std::string(TextOf(view.mainCaption)));
     drawn.set("problemCount", Counter(view.shownProblemCount));
