@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RecordCommand.h"
 
+#include "platform/BoundedFile.h"
+#include "platform/CallerDirectory.h"
+#include "platform/NativeName.h"
+#include "platform/WrittenFile.h"
 #include "record/RecordFile.h"
 #include "record/RecordStore.h"
 #include "record_window/RecordWindow.h"
 
 #include <QApplication>
-
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <optional>
@@ -23,10 +23,14 @@ int fail(const char* option, const QString& what)
     return 2;
 }
 
-QString callersPath(const QString& file)
+QString nowhere(const QString& file)
 {
-    return QDir(qEnvironmentVariable("POROMINKA_CALLER_DIR")).absoluteFilePath(file);
+    return QStringLiteral("\"%1\": the directory it was started from has no name").arg(file);
 }
+
+// Years of daily practice stay far below this; anything larger is not a
+// record of ours.
+constexpr qint64 LARGEST_RECORD_FILE = 256 << 20;
 
 // The database driver is a plugin, which only an application object loads.
 struct RecordApplication {
@@ -40,13 +44,16 @@ struct RecordApplication {
 
 int ExportRecordFile(const QString& file)
 {
+    const std::optional<QByteArray> directory = CallerDirectoryFor(file);
+    if (!directory)
+        return fail("export-record", nowhere(file));
     const RecordApplication application;
     const RecordStore store(DefaultRecordPath());
     if (!store.IsOpen())
         return fail("export-record", QStringLiteral("the record cannot be read: ") + store.Problem());
     const auto record = store.All();
-    QSaveFile out(callersPath(file));
-    if (!out.open(QIODevice::WriteOnly) || out.write(RecordJson(record)) < 0 || !out.commit())
+    WrittenFile out(NameToBytes(file), *directory);
+    if (!out.open() || !out.commit(RecordJson(record)))
         return fail("export-record", QStringLiteral("cannot write \"%1\": %2").arg(file, out.errorString()));
     std::printf("%zu\n", record.size());
     return 0;
@@ -63,10 +70,13 @@ int OpenRecordWindow()
 int ImportRecordFile(const QString& file)
 {
     const RecordApplication application;
-    QFile in(callersPath(file));
-    if (!in.open(QIODevice::ReadOnly))
-        return fail("import-record", QStringLiteral("cannot read \"%1\": %2").arg(file, in.errorString()));
-    const auto read = ReadRecordJson(in.readAll());
+    const std::optional<QByteArray> directory = CallerDirectoryFor(file);
+    if (!directory)
+        return fail("import-record", nowhere(file));
+    const std::optional<QByteArray> bytes = ReadBoundedFile(CallersFile(file, *directory), LARGEST_RECORD_FILE);
+    if (!bytes)
+        return fail("import-record", QStringLiteral("cannot read \"%1\": not a readable file").arg(file));
+    const auto read = ReadRecordJson(*bytes);
     if (const QString* refusal = std::get_if<QString>(&read))
         return fail("import-record", QStringLiteral("\"%1\": %2").arg(file, *refusal));
     RecordStore store(DefaultRecordPath());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/WorksheetCommand.h"
 
+#include "platform/CallerDirectory.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetFiles.h"
 
@@ -22,14 +23,10 @@ int cannotWrite(const QString& reason)
 
 int WriteWorksheetFile(const WorksheetRequest& request)
 {
-    // The launcher names the caller's directory; a launcher that could not
-    // (the directory was deleted) leaves the name empty, and a relative file
-    // then has nowhere it belongs.
-    const QByteArray callerDirectory = qgetenv("POROMINKA_CALLER_DIR");
-    if (qEnvironmentVariableIsSet("POROMINKA_CALLER_DIR") && callerDirectory.isEmpty()
-        && !request.file.startsWith(u'/'))
+    const std::optional<QByteArray> callerDirectory = CallerDirectoryFor(request.file);
+    if (!callerDirectory)
         return cannotWrite(QStringLiteral("\"%1\": the directory it was started from has no name").arg(request.file));
-    WorksheetFiles files(request.file, request.key, callerDirectory);
+    WorksheetFiles files(request.file, request.key, *callerDirectory);
     if (const QString failure = files.Open(); !failure.isEmpty())
         return cannotWrite(failure);
     // Drawing text needs the fonts of a GUI application, but no screen.

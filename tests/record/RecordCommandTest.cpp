@@ -3,9 +3,15 @@
 #include "tests/record/SampleRecord.h"
 #include "tests/support/ProcessRun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
 
 namespace {
 
@@ -93,6 +99,42 @@ TEST_F(RecordCommand, RefusesADamagedOrForeignFileAndChangesNothing)
         EXPECT_EQ(Snapshot(), before);
     }
     EXPECT_EQ(Run({"--import-record", "no-such.json"}).exitCode, 2);
+}
+
+// Only regular files move the record: a FIFO is refused without waiting for
+// a writer, and an export never writes through a link, into a FIFO or over a
+// directory. Each refusal is one line with status 2, and leaves the name as
+// it was.
+TEST_F(RecordCommand, MovesOnlyThroughRegularFiles)
+{
+    Write("sample.json", RecordJson(SampleRecord(2)));
+    ASSERT_EQ(Run({"--import-record", "sample.json"}).exitCode, 0);
+    const QString kept = Write("kept.json", "the parent's own file");
+    const QString name = files_.filePath(QStringLiteral("target"));
+    const struct {
+        const char* name;
+        std::function<bool()> make;
+    } targets[] = {
+        {"fifo", [&] { return mkfifo(QFile::encodeName(name).constData(), 0600) == 0; }},
+        {"link", [&] { return QFile::link(kept, name); }},
+        {"directory", [&] { return QDir().mkdir(name); }},
+    };
+    for (const auto& target : targets) {
+        SCOPED_TRACE(target.name);
+        ASSERT_TRUE(target.make());
+        const QFileInfo before(name);
+        for (const char* option : {"--export-record", "--import-record"}) {
+            const ProcessRun run = Run({QString::fromLatin1(option), QStringLiteral("target")});
+            EXPECT_EQ(run.exitCode, 2) << option;
+            EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+        }
+        const QFileInfo after(name);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(Read(kept), "the parent's own file");
+        QDir(name).removeRecursively();
+        QFile::remove(name);
+    }
 }
 
 } // namespace
