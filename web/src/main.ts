@@ -78,7 +78,10 @@ async function start(): Promise<void> {
   const notice = document.getElementById('StartFailure') ?? document.body.appendChild(document.createElement('div'));
   const stage = document.createElement('div');
   stage.id = 'Form1';
-  stage.classList.add('hidden');
+  // Laid out once, when the core, the fonts and the first view are ready:
+  // a layout before would measure every word in a stand-in font, and cost a
+  // slow tablet more than all the rest of the start.
+  stage.classList.add('loading');
   buildControls(stage, practiceControls);
   document.body.append(stage);
 
@@ -129,8 +132,11 @@ async function start(): Promise<void> {
   routeControls(driver, closeDrill);
 
   await driver.send(() => undefined);
-  await document.fonts.ready;
-  stage.classList.remove('hidden');
+  // The stage is not laid out yet, so nothing has asked for its two fonts; a
+  // font that cannot be read leaves the browser's own.
+  await Promise.all(['Porominka Gothic', 'Porominka PGothic']
+    .map((face) => document.fonts.load(`16px '${face}'`).catch(() => undefined)));
+  stage.classList.remove('loading');
   notice.remove();
   pictures.readAhead(core.pictureFiles());
   setTimeout(goOn, underWayAfter);

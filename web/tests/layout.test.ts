@@ -8,7 +8,7 @@ import { test } from 'node:test';
 import { inEngines } from './harness/fixture.js';
 import { compareWithReference } from './harness/golden.js';
 import { DESKTOP, fit, measure, type Rect } from './harness/layout.js';
-import { play } from './harness/drill.js';
+import { play, sharpened } from './harness/drill.js';
 
 const viewports = [
   { width: 1024, height: 768 },
@@ -49,6 +49,7 @@ inEngines(['chromium', 'webkit'], (engine, fixture) => {
         '[document.scrollingElement.scrollWidth - innerWidth, document.scrollingElement.scrollHeight - innerHeight]',
       );
       assert.deepEqual(scrolls, [0, 0], 'the page scrolls');
+      await sharpened(tab);
       const wrong = compareWithReference(`${engine}-${size}`, await tab.screenshot(), engine === 'webkit' ? 3e-4 : 0);
       assert.equal(wrong, null);
     });

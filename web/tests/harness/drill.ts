@@ -60,19 +60,36 @@ const verbs: Record<string, (points: Point[]) => PointerStep[]> = {
 /**
  * Waits until the page has drawn what the last gesture asked for: the page
  * reads pictures before it draws a view, so a view lands a moment after the
- * gesture. Quiet means no change to the page for a while, every picture on
- * it decoded, and two frames painted since.
+ * gesture. Quiet means no gesture still being handled (the stage is not
+ * busy), no change to the page for a while, every picture on it decoded, and
+ * two frames painted since.
  */
 export function settle(tab: Tab): Promise<unknown> {
   return tab.evaluate(`new Promise((settled) => {
     let quiet;
     const wait = () => { clearTimeout(quiet); quiet = setTimeout(check, 150); };
     const painted = () => requestAnimationFrame(() => requestAnimationFrame(() => settled(true)));
-    const check = () => [...document.images].every((image) => image.complete) ? (observer.disconnect(), painted()) : wait();
+    const drawn = () => !document.querySelector('[aria-busy]') && [...document.images].every((image) => image.complete);
+    const check = () => drawn() ? (observer.disconnect(), painted()) : wait();
     const observer = new MutationObserver(wait);
     observer.observe(document.body, { subtree: true, childList: true, attributes: true, characterData: true });
     wait();
   })`);
+}
+
+/**
+ * Waits until every bitmap on show is its sharp twin, as on a screen with more
+ * than one device pixel to a desktop pixel once the drill is under way; the
+ * twins are read in the background, so a view lands first with the plain ones.
+ */
+export async function sharpened(tab: Tab): Promise<void> {
+  await tab.evaluate(`new Promise((sharp) => {
+    const plain = () => [...document.querySelectorAll('#Form1 img')]
+      .filter((image) => getComputedStyle(image).visibility === 'visible' && /[^x]\\.bmp$/.test(image.src));
+    const check = () => (plain().length === 0 ? sharp(true) : setTimeout(check, 50));
+    check();
+  })`);
+  await settle(tab);
 }
 
 /** Plays gestures separated by commas; `key K` types a key into whatever has the focus. */
