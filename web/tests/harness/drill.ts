@@ -15,9 +15,9 @@ const bare: Record<string, [number, number]> = {
   Panel4: [10, 146],
 };
 
-type Point = { x: number; y: number };
+export type Point = { x: number; y: number };
 
-async function spot(tab: Tab, name: string): Promise<Point> {
+export async function spot(tab: Tab, name: string): Promise<Point> {
   if (name in bare) return toPage(fit(await measure(tab)), bare[name]);
   const [id, item] = name.split('.');
   const centre = await tab.evaluate<Point | null>(`(() => {
