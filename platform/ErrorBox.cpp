@@ -2,6 +2,7 @@
 #include "platform/ErrorBox.h"
 
 #include "platform/ApplicationTitle.h"
+#include "platform/ProgramZoom.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -29,5 +30,6 @@ void ShowErrorBox(const QString& message)
     }
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    ZoomMessageText(&box);
     box.exec();
 }

@@ -5,10 +5,12 @@
 #include "platform/WindowZoom.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -116,6 +118,16 @@ double StartupZoom(QSize outer, QSize available)
 double ProgramZoom()
 {
     return programZoom;
+}
+
+void ZoomMessageText(QWidget* box)
+{
+    QFont font = box->font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * programZoom))));
+    else
+        font.setPointSizeF(font.pointSizeF() * programZoom);
+    box->setFont(font);
 }
 
 QEvent::Type ProgramZoomChangeEvent()

@@ -39,3 +39,7 @@ void ZoomMainWindow(QWidget* window, std::optional<double> fixedZoom);
 // or the zoom changes while it is shown, it is scaled again and kept on the
 // screen from where it stands.
 void PlaceSecondaryWindow(QWidget* window, const QRect& outer);
+
+// A message box's words at the program's zoom, so that a child reads them at
+// the size of the windows behind it.
+void ZoomMessageText(QWidget* box);

@@ -2,6 +2,7 @@
 #include "platform/QuestionBox.h"
 
 #include "platform/ApplicationTitle.h"
+#include "platform/ProgramZoom.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -28,6 +29,7 @@ bool AskYesNo(const QString& question)
                     QApplication::activeWindow());
     QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
     box.setDefaultButton(box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole));
+    ZoomMessageText(&box);
     box.exec();
     return box.clickedButton() == yes;
 }

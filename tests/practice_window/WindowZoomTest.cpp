@@ -9,6 +9,7 @@
 #include "widgets/PictureBox.h"
 #include "widgets/SpeedButton.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -28,7 +29,7 @@ int zoomed(int length, double zoom)
 // resized, its content fills the client as far as its
 // proportions allow, centred in the rest. A fixed zoom stays whatever the
 // size. おてほん, opened after the zoom changed, comes up at it, whole on the
-// screen.
+// screen, and a message box's words are drawn at it.
 TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
 {
     const QRect screen = form.screen()->availableGeometry();
@@ -76,6 +77,11 @@ TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
     EXPECT_EQ(form2.Button1->size(), QSize(194, 50));
     EXPECT_EQ(form2.Image1->size(), QSize(82, 70));
     EXPECT_TRUE(screen.contains(form2.frameGeometry()));
+    // A message box speaks at the same zoom.
+    QMessageBox box;
+    const double plain = box.font().pointSizeF();
+    ZoomMessageText(&box);
+    EXPECT_DOUBLE_EQ(box.font().pointSizeF(), 2 * plain);
 }
 
 } // namespace
