@@ -13,13 +13,16 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
 
+// The reason in English, then what it means for the parent in Japanese.
 int fail(const char* option, const QString& what)
 {
-    std::fprintf(stderr, "porominka: --%s: %s\n", option, qUtf8Printable(what));
+    const char* meaning = std::strcmp(option, "export-record") == 0 ? "きろくを かきだせません。" : "きろくを とりこめません。";
+    std::fprintf(stderr, "porominka: --%s: %s / %s\n", option, qUtf8Printable(what), meaning);
     return 2;
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 int cannotWrite(const QString& reason)
 {
-    std::fprintf(stderr, "porominka: --worksheet: cannot write %s\n", qUtf8Printable(reason));
+    std::fprintf(stderr, "porominka: --worksheet: cannot write %s / プリントを かけません。\n", qUtf8Printable(reason));
     return 2;
 }
 
