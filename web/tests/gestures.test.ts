@@ -13,7 +13,7 @@
 // an upper digit strikes it, a second restores it, a digit carried there is
 // lost; a click strikes only while ひきざん is selected, never the units. A
 // finger hands over what it carries where it lifts, or with nothing carried
-// taps. Keys type digits into the focused cell and Backspace and Delete
+// taps; a finger the browser cancels carries nothing on. Keys type digits into the focused cell and Backspace and Delete
 // empty it; nothing else typed changes it.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
@@ -65,11 +65,12 @@ const rows: [string, string][] = [
   ['click Edit12, key 6, key Delete', '| n n n n -'],
   ['click Edit12, key a, key /, key Enter', '１| n n n n -'],
   ['click Edit15, key 3', '|３ n n n n -'],
+  ['cancel Button3, tap Edit12', '１| n n n n -'],
 ];
 
 // WebKit's WebDriver has no touch and mislays the release of the right and
 // middle buttons, so WebKit plays the rows of the left button and the keys.
-const inWebKit = ([gestures]: [string, string]) => !/\b(right|middle|tap|swipe)\b/.test(gestures);
+const inWebKit = ([gestures]: [string, string]) => !/\b(right|middle|tap|swipe|cancel)\b/.test(gestures);
 
 async function sheet(tab: Tab): Promise<string> {
   const [units, notation] = await shows(tab, ['Edit12', 'Edit15']);

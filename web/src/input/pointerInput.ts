@@ -10,7 +10,7 @@
 //
 // A finger or a pen leaves no pointer hovering: its moves are no gestures.
 // A press on a key picks the symbol up and the lift hands it over where the
-// finger leaves the screen; a touch on a cell is a tap, and so is a lift on
+// finger leaves the screen, a cancelled touch nowhere; a touch on a cell is a tap, and so is a lift on
 // the upper digit it touched.
 import type { DrillDriver } from '../core/drillDriver';
 import type { Target } from '../core/DrillCore';
@@ -79,8 +79,13 @@ export function routePointer(stage: HTMLElement, driver: DrillDriver): void {
       driver.send((session) => session.tap(driver.target(digit.target).kind, digit.target.column));
   });
 
+  // A finger the browser takes away (a system gesture, an alert) carries
+  // nothing any more: its symbol is let go, as over a bare background.
   window.addEventListener('pointercancel', (event) => {
-    if (event.pointerId === carryingFinger) carryingFinger = undefined;
+    if (event.pointerId === carryingFinger) {
+      carryingFinger = undefined;
+      enters({ kind: 'Background', column: 0 });
+    }
     if (event.pointerId === pressedDigit?.pointerId) pressedDigit = undefined;
   });
 

@@ -64,10 +64,10 @@ export class ChromiumTab implements Tab {
   // Through DevTools' own touch input, so the page sees a real finger:
   // pointer events of type touch, then touch events.
   private async touch({ action, x, y }: PointerStep): Promise<void> {
-    const type = { down: 'touchStart', move: 'touchMove', up: 'touchEnd' } as const;
+    const type = { down: 'touchStart', move: 'touchMove', up: 'touchEnd', cancel: 'touchCancel' } as const;
     await this.devtools.send('Input.dispatchTouchEvent', {
       type: type[action],
-      touchPoints: action === 'up' ? [] : [{ x, y, id: 1 }],
+      touchPoints: action === 'up' || action === 'cancel' ? [] : [{ x, y, id: 1 }],
     });
   }
 

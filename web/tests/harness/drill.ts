@@ -55,6 +55,8 @@ const verbs: Record<string, (points: Point[]) => PointerStep[]> = {
   ],
   tap: ([point]) => [at('touch', 'down', point), at('touch', 'up', point)],
   swipe: ([from, to]) => [at('touch', 'down', from), at('touch', 'move', to), at('touch', 'up', to)],
+  // Put down, then taken away by the browser.
+  cancel: ([point]) => [at('touch', 'down', point), at('touch', 'cancel', point)],
 };
 
 /**

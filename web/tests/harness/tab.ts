@@ -8,7 +8,8 @@ export type Button = 'left' | 'middle' | 'right';
 
 export interface PointerStep {
   device: Device;
-  action: 'down' | 'move' | 'up';
+  /** A touch alone may be cancelled, as the browser does when the system takes the finger. */
+  action: 'down' | 'move' | 'up' | 'cancel';
   x: number;
   y: number;
   button?: Button;
