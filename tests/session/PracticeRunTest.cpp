@@ -44,26 +44,32 @@ std::string beyondTheWords(SessionView view)
 // Takes the files away and plays the press twice, then brings them back and
 // plays it once more. While they are missing each press tells of one of them,
 // plays nothing and leaves the run and the sheet as they were, but for the
-// verdict's words, which come first.
-void pressWithout(SessionScreen& screen, const std::vector<std::string>& missing, const std::string& press)
+// verdict's words, which come first: they are given back as they stood.
+std::string pressWithout(SessionScreen& screen, const std::vector<std::string>& missing, const std::string& press)
 {
     const std::string before = beyondTheWords(screen.drawn);
     const std::size_t told = screen.unreadable.size(), heard = screen.sounds.size();
     screen.missing.insert(missing.begin(), missing.end());
+    std::string words;
     for (std::size_t presses = 1; presses <= 2; ++presses) {
         screen.play(press);
+        words = std::string(TextOf(screen.drawn.answerMessage)) + "|" + TextOf(screen.drawn.notationMessage) + "|";
         EXPECT_EQ(beyondTheWords(screen.drawn), before);
         EXPECT_EQ(screen.sounds.size(), heard);
-        ASSERT_EQ(screen.unreadable.size(), told + presses);
+        EXPECT_EQ(screen.unreadable.size(), told + presses);
+        if (screen.unreadable.empty())
+            return words;
         EXPECT_NE(std::ranges::find(missing, screen.unreadable.back()), missing.end()) << screen.unreadable.back();
     }
     screen.missing.clear();
     screen.play(press);
     EXPECT_EQ(screen.unreadable.size(), told + 2);
+    return words;
 }
 
 // One run, step by step: the events of each step, the last perhaps played
-// with a result picture missing at first, then the verdict and the answer
+// with a result picture missing at first (its words shown all the same),
+// then the verdict and the answer
 // row of "おてほん". "せいかいを見る" changes nothing before the first
 // problem. A problem right at the first judging scores; a wrong answer
 // leaves the problem open as written, and judged again says and sounds the
@@ -102,7 +108,7 @@ TEST(PracticeRun, ScoresFirstTriesAndGivesUpOnRequest)
         if (*step.events)
             screen.play(step.events);
         if (step.missing)
-            pressWithout(screen, {step.missing}, step.press);
+            EXPECT_TRUE(step.verdict.starts_with(pressWithout(screen, {step.missing}, step.press)));
         else if (*step.press)
             screen.play(step.press);
         EXPECT_EQ(verdict(screen.drawn), step.verdict);
