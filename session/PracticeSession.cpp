@@ -288,9 +288,8 @@ void PracticeSession::ShowWorkedAnswer()
     CloseWithoutJudging(run_);
     ShowCounts();
     KeepOnFailure();
-    // Drawn as it comes up, not while it stays up.
-    if (!sheet_.workedAnswerShown)
-        sheet_.workedAnswer = WorkedSumOf(run_);
+    // Pressed again while it is up, it shows the same problem's sum again.
+    sheet_.workedAnswer = WorkedSumOf(run_);
     sheet_.workedAnswerShown = true;
     effects_.raiseWorkedAnswer = true;
 }
