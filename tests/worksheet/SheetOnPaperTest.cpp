@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/ColumnDigits.h"
 #include "engine/DrawingRules.h"
 #include "engine/WorkedAnswer.h"
+#include "layout/ColumnLayout.h"
 #include "layout/SettingItems.h"
+#include "platform/ScreenPlace.h"
+#include "tests/support/PaperRows.h"
+#include "worksheet/PosedProblem.h"
 #include "tests/worksheet/PdfText.h"
 #include "worksheet/Worksheet.h"
 #include "worksheet/WorksheetFiles.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +91,34 @@ TEST(SheetOnPaper, KeyWritesTheNotationOfTheModelAnswer)
     ASSERT_EQ(back.worked.size(), std::ssize(rows));
     for (std::size_t i = 0; i < std::size(rows); ++i)
         EXPECT_EQ(back.worked[static_cast<qsizetype>(i)].second, QString::fromUtf16(rows[i].key));
+}
+
+// A posed problem boxes the notation only over columns the sum reaches:
+// "x" boxed, "." left bare, thousands to tens.
+TEST(SheetOnPaper, NotationBoxesStandOnlyOverColumnsInUse)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"47+8", "..x"}, {"305-8", ".xx"}, {"9+1", "..."}, {"1263+313", "xxx"}, {"1000-1", "xxx"},
+    };
+    for (const auto& [sum, boxed] : rows) {
+        SCOPED_TRACE(sum);
+        QImage paper(PosedProblemSize().toSize(), QImage::Format_RGB32);
+        paper.fill(Qt::white);
+        QPainter painter(&paper);
+        PaintPosedProblem(painter, posed(sum), 1, SettingsFromItems(4, 2, 0));
+        painter.end();
+        std::string seen;
+        for (int column = THOUSANDS; column < UNITS; ++column) {
+            const QRect box = ToQRect(NotationCellPlace(PRACTICE_SUM_ORIGIN, column)).translated(0, -PRACTICE_SUM_ORIGIN.top);
+            bool inked = false;
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor ink = paper.pixelColor(x, box.top());
+                inked = inked || (ink.blue() > 150 && ink.red() < 120);
+            }
+            seen += inked ? 'x' : '.';
+        }
+        EXPECT_EQ(seen, boxed);
+    }
 }
 
 // Each problem page is titled from the settings in plain words and carries
