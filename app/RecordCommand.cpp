@@ -13,16 +13,22 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 namespace {
 
-// The reason in English, then what it means for the parent in Japanese.
-int fail(const char* option, const QString& what)
+// An option that moves the record, and what its failure means for the
+// parent, said in Japanese after the reason in English.
+struct RecordMove {
+    const char* option;
+    const char* failureMeans;
+};
+constexpr RecordMove exporting{"export-record", "きろくを かきだせません。"};
+constexpr RecordMove importing{"import-record", "きろくを とりこめません。"};
+
+int fail(const RecordMove& move, const QString& what)
 {
-    const char* meaning = std::strcmp(option, "export-record") == 0 ? "きろくを かきだせません。" : "きろくを とりこめません。";
-    std::fprintf(stderr, "porominka: --%s: %s / %s\n", option, qUtf8Printable(what), meaning);
+    std::fprintf(stderr, "porominka: --%s: %s / %s\n", move.option, qUtf8Printable(what), move.failureMeans);
     return 2;
 }
 
@@ -49,15 +55,15 @@ int ExportRecordFile(const QString& file)
 {
     const std::optional<QByteArray> directory = CallerDirectoryFor(file);
     if (!directory)
-        return fail("export-record", nowhere(file));
+        return fail(exporting, nowhere(file));
     const RecordApplication application;
     const RecordStore store(DefaultRecordPath());
     if (!store.IsOpen())
-        return fail("export-record", QStringLiteral("the record cannot be read: ") + store.Problem());
+        return fail(exporting, QStringLiteral("the record cannot be read: ") + store.Problem());
     const auto record = store.All();
     WrittenFile out(NameToBytes(file), *directory);
     if (!out.open() || !out.commit(RecordJson(record)))
-        return fail("export-record", QStringLiteral("cannot write \"%1\": %2").arg(file, out.errorString()));
+        return fail(exporting, QStringLiteral("cannot write \"%1\": %2").arg(file, out.errorString()));
     std::printf("%zu\n", record.size());
     return 0;
 }
@@ -75,17 +81,17 @@ int ImportRecordFile(const QString& file)
     const RecordApplication application;
     const std::optional<QByteArray> directory = CallerDirectoryFor(file);
     if (!directory)
-        return fail("import-record", nowhere(file));
+        return fail(importing, nowhere(file));
     const std::optional<QByteArray> bytes = ReadBoundedFile(CallersFile(file, *directory), LARGEST_RECORD_FILE);
     if (!bytes)
-        return fail("import-record", QStringLiteral("cannot read \"%1\": not a readable file").arg(file));
+        return fail(importing, QStringLiteral("cannot read \"%1\": not a readable file").arg(file));
     const auto read = ReadRecordJson(*bytes);
     if (const QString* refusal = std::get_if<QString>(&read))
-        return fail("import-record", QStringLiteral("\"%1\": %2").arg(file, *refusal));
+        return fail(importing, QStringLiteral("\"%1\": %2").arg(file, *refusal));
     RecordStore store(DefaultRecordPath());
     const std::optional<int> added = store.Merge(std::get<std::vector<JudgedProblem>>(read));
     if (!added)
-        return fail("import-record", QStringLiteral("the record cannot be written: ") + store.Problem());
+        return fail(importing, QStringLiteral("the record cannot be written: ") + store.Problem());
     std::printf("%d\n", *added);
     return 0;
 }
