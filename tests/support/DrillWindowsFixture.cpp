@@ -148,12 +148,8 @@ void DrillWindowsFixture::dropText(const QWidget* target, const QString& text)
 
 QStringList DrillWindowsFixture::practiceFace() const
 {
-    QStringList face{form.Edit8->text(),         form.Edit13->text(), form.Image10->PictureFileName(),
-                     form.SpeedButton1->text(),  form.Edit17->text(), form.Edit18->text()};
-    for (const QLineEdit* cell : {form.Edit9, form.Edit10, form.Edit11, form.Edit12, form.Edit14, form.Edit15,
-                                  form.Edit16})
-        face << cell->text();
-    return face;
+    return {form.Edit8->text(),        form.Edit13->text(), form.Image10->PictureFileName(),
+            form.SpeedButton1->text(), form.Edit17->text(), form.Edit18->text()};
 }
 
 QString DrillWindowsFixture::texts(std::initializer_list<const QLineEdit*> cells)

@@ -62,8 +62,8 @@ protected:
     // Text dragged from another program and dropped on a control.
     void dropText(const QWidget* target, const QString& text);
 
-    // The verdict first (both messages, result picture, main caption, the two
-    // counters), then the answer and notation entries.
+    // The verdict: both messages, result picture, main caption, the two
+    // counters.
     QStringList practiceFace() const;
     // Shown texts run together and shown picture files without ".bmp"; "·"
     // stands for a hidden control.
