@@ -34,9 +34,9 @@ protected:
         return file.fileName();
     }
 
-    QByteArray Read(const QString& path) const
+    QByteArray Read(const char* name) const
     {
-        QFile file(path);
+        QFile file(files_.filePath(QString::fromLatin1(name)));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -44,7 +44,7 @@ protected:
     QByteArray Snapshot() const
     {
         Run({"--export-record", "snapshot.json"});
-        return Read(files_.filePath(QStringLiteral("snapshot.json")));
+        return Read("snapshot.json");
     }
 
     QTemporaryDir data_;
@@ -65,7 +65,7 @@ TEST_F(RecordCommand, ImportMergesAndExportGivesItBack)
     EXPECT_EQ(Run({"--import-record", "sample.json"}).out.trimmed(), QStringLiteral("0"));
     const ProcessRun exported = Run({"--export-record", "back.json"});
     ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
-    EXPECT_EQ(Read(files_.filePath(QStringLiteral("back.json"))), sample);
+    EXPECT_EQ(Read("back.json"), sample);
 }
 
 // A damaged or foreign file: status 2, one line saying what is wrong, and
@@ -77,11 +77,7 @@ TEST_F(RecordCommand, RefusesADamagedOrForeignFileAndChangesNothing)
     const QByteArray before = Snapshot();
     ASSERT_FALSE(before.isEmpty());
     const QByteArray good = RecordJson(SampleRecord(3, 1'900'000'000'000));
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        const char* says;
-    } refusals[] = {
+    const struct { const char* name; QByteArray bytes; const char* says; } refusals[] = {
         {"cut.json", good.left(good.size() / 2), "not JSON"},
         {"other.json", R"({"format": "someone-else", "problems": []})", "not a record of porominka"},
         {"list.json", "[1, 2, 3]", "not a record of porominka"},
@@ -114,10 +110,7 @@ TEST_F(RecordCommand, MovesOnlyThroughRegularFiles)
     Write("sample.json", RecordJson(SampleRecord(2)));
     ASSERT_EQ(Run({"--import-record", "sample.json"}).exitCode, 0);
     const QString kept = Write("kept.json", "the parent's own file");
-    const struct {
-        const char* name;
-        std::function<bool(const QString&)> make;
-    } targets[] = {
+    const struct { const char* name; std::function<bool(const QString&)> make; } targets[] = {
         {"fifo", [](const QString& name) { return mkfifo(QFile::encodeName(name).constData(), 0600) == 0; }},
         {"link", [&](const QString& name) { return QFile::link(kept, name); }},
         {"directory", [](const QString& name) { return QDir().mkdir(name); }},
@@ -135,7 +128,7 @@ TEST_F(RecordCommand, MovesOnlyThroughRegularFiles)
         const QFileInfo after(name);
         EXPECT_EQ(after.isSymLink(), before.isSymLink());
         EXPECT_EQ(after.isDir(), before.isDir());
-        EXPECT_EQ(Read(kept), "the parent's own file");
+        EXPECT_EQ(Read("kept.json"), "the parent's own file");
     }
 }
 

@@ -28,10 +28,7 @@ TEST(RecordStore, LeavesAnUnusableRecordAlone)
             store.Add(problem);
     }
     const QByteArray whole = bytesOf(good);
-    const struct {
-        const char* name;
-        QByteArray bytes;
-    } damaged[] = {
+    const struct { const char* name; QByteArray bytes; } damaged[] = {
         {"garbage.sqlite", QByteArray(8192, 'x')},
         {"cut.sqlite", whole.left(whole.size() / 2)},
         {"overwritten.sqlite", whole.left(4096) + QByteArray(whole.size() - 4096, '\x5a')},

@@ -25,11 +25,3 @@ SheetText ReadSheet(const QString& path)
     }
     return sheet;
 }
-
-QString FullWidth(long long number)
-{
-    QString digits = QString::number(number);
-    for (QChar& digit : digits)
-        digit = QChar(u'０' + (digit.unicode() - u'0'));
-    return digits;
-}

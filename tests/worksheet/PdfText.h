@@ -20,6 +20,3 @@ struct SheetText {
 };
 
 SheetText ReadSheet(const QString& path);
-
-// A whole number in full-width digits, as the sheet writes it.
-QString FullWidth(long long number);

@@ -47,12 +47,14 @@ TEST(SheetOnPaper, EveryRuleRowPosedInOrderOnWholePages)
                 EXPECT_EQ(back.pageCount, pages);
                 ASSERT_EQ(back.posed.size(), problems);
                 ASSERT_EQ(back.worked.size(), problems);
-                const QChar sign = settings.operation == Operation::Addition ? u'＋' : u'－';
+                const QChar sign = settings.operation == Operation::Addition ? u'+' : u'-';
                 for (int i = 0; i < problems; ++i) {
                     const ExerciseState& problem = sheet.problems[static_cast<std::size_t>(i)];
-                    const QString sum =
-                        FullWidth(NumberIn(problem.TopDigits)) + sign + FullWidth(NumberIn(problem.BottomDigits));
-                    EXPECT_EQ(back.posed[i], std::pair(i + 1, sum));
+                    const QString sum = QString::number(NumberIn(problem.TopDigits)) + sign
+                                      + QString::number(NumberIn(problem.BottomDigits));
+                    // Read whatever the width of its digits and signs.
+                    EXPECT_EQ(back.posed[i].second.normalized(QString::NormalizationForm_KC), sum);
+                    EXPECT_EQ(back.posed[i].first, i + 1);
                     EXPECT_EQ(back.worked[i].first, i + 1);
                 }
             }

@@ -28,7 +28,6 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
     QTemporaryDir directory;
     const QStringList sheet{"--worksheet", "sheet.pdf"};
     const struct { QStringList arguments; const char* says; } refusals[] = {
-        {{"--problems", "20"}, "--problems: goes with --worksheet"},
         {sheet + QStringList{"--problems", "0"}, "--problems: \"0\" is not a whole number from 1 to 40"},
         {sheet + QStringList{"--problems", "41"}, "--problems: \"41\" is not a whole number from 1 to 40"},
         {sheet + QStringList{"--problems", "12x"}, "--problems: \"12x\" is not a whole number from 1 to 40"},
@@ -43,7 +42,6 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
          "--focus: these settings pose only 0 of the 12 problems that show borrow-from-zero"},
         {sheet + QStringList{"--focus", "carry-forgotten", "--operation", "subtract"},
          "--focus: these settings pose only 0 of the 12 problems that show carry-forgotten"},
-        {{"--focus", "carry-forgotten"}, "--focus: goes with --worksheet"},
         {{"--key", "none"}, "--key: goes with --worksheet"},
         {sheet + QStringList{"--key", "apart"}, "--key: \"apart\" is not one of after, separate, none"},
         {{"--worksheet", "no-such-folder/sheet.pdf"}, "--worksheet: cannot write"},
@@ -59,32 +57,6 @@ TEST(WorksheetCommand, RefusesBadInputAndWritesNothing)
         EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1);
         EXPECT_TRUE(QDir(directory.path()).isEmpty());
     }
-}
-
-// The same seed gives the same sheet, a seed left out is told, and a file
-// named relative to where the caller was lands there.
-TEST(WorksheetCommand, SeedMakesTheSheet)
-{
-    const QTemporaryDir caller, elsewhere;
-    QProcessEnvironment fromCaller = EnvironmentWithoutDisplay();
-    fromCaller.insert(QStringLiteral("POROMINKA_CALLER_DIR"), caller.path());
-    const auto write = [&](const QStringList& arguments) {
-        const QStringList settings{"--range", "1000", "--carry", "mixed", "--operation", "subtract"};
-        return RunProcess(POROMINKA_PROGRAM, QStringList{"--worksheet"} + arguments + settings, elsewhere.path(),
-                          fromCaller);
-    };
-    const ProcessRun unseeded = write({"a.pdf"});
-    ASSERT_EQ(unseeded.exitCode, 0) << unseeded.err.toStdString();
-    ASSERT_TRUE(unseeded.out.startsWith(QStringLiteral("seed: "))) << unseeded.out.toStdString();
-    const QString seed = unseeded.out.mid(6).trimmed();
-    ASSERT_EQ(write({"b.pdf", "--seed", seed}).exitCode, 0);
-    ASSERT_EQ(write({"c.pdf", "--seed", QString::number(seed.toUInt() ^ 1)}).exitCode, 0);
-
-    const SheetText first = ReadSheet(caller.filePath(QStringLiteral("a.pdf")));
-    ASSERT_EQ(first.pageCount, 2);
-    EXPECT_EQ(ReadSheet(caller.filePath(QStringLiteral("b.pdf"))).posed, first.posed);
-    EXPECT_NE(ReadSheet(caller.filePath(QStringLiteral("c.pdf"))).posed, first.posed);
-    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
 // The names in a directory, as their bytes.
@@ -120,6 +92,9 @@ TEST(WorksheetCommand, WritesOnlyWhereTheCallerNamedAndSaysWhenItCannot)
          "exec \"$0\" --worksheet ws.pdf --seed 1", 2, "not a regular file", {}},
         {"a name that is not UTF-8", {}, "exec \"$0\" --worksheet \"$(printf '\\377\\376-ws.pdf')\" --seed 1", 0, "",
          "\xff\xfe-ws.pdf"},
+        {"a name relative to the caller's directory, from elsewhere", [](const QDir& d) { d.mkdir("elsewhere"); },
+         "caller=$PWD && cd elsewhere && exec env POROMINKA_CALLER_DIR=\"$caller\" \"$0\" --worksheet ws.pdf --seed 1",
+         0, "", "ws.pdf"},
         {"a deleted working directory", [](const QDir& d) { d.mkdir("gone"); },
          "cd gone && rmdir ../gone && exec \"$0\" --worksheet porominka-sheet-of-a-deleted-directory.pdf --seed 1", 2,
          "No such file or directory", {}},
@@ -152,34 +127,36 @@ TEST(WorksheetCommand, WritesOnlyWhereTheCallerNamedAndSaysWhenItCannot)
     }
 }
 
-// The key after the problems, in a file of its own beside the sheet, or
-// nowhere: each file holds the pages it should and the key is the same key,
-// which goes after the problems unless the parent says otherwise.
-TEST(WorksheetCommand, KeyGoesAfterApartOrNowhere)
+// A seed left out is told, and the same seed gives the same problems, with
+// their key after them, in a file of its own beside the sheet, or nowhere;
+// another seed gives other problems.
+TEST(WorksheetCommand, SeedMakesTheSheetAndTheKeyGoesAfterApartOrNowhere)
 {
     const QTemporaryDir directory;
     const QString sheetFile = directory.filePath(QStringLiteral("sheet.pdf"));
     const QString keyFile = directory.filePath(QStringLiteral("sheet-こたえ.pdf"));
-    const struct { QStringList key; bool keyAfter, keyApart; } rows[] = {
-        {{"--key", "after"}, true, false},
-        {{}, true, false},
-        {{"--key", "none"}, false, false},
-        {{"--key", "separate"}, false, true},
-    };
-    SheetText whole;
-    for (const auto& [key, keyAfter, keyApart] : rows) {
-        SCOPED_TRACE(key.join(u' ').toStdString());
+    const auto write = [&](const QStringList& more) {
         QFile::remove(sheetFile);
         QFile::remove(keyFile);
-        const QStringList arguments = QStringList{"--worksheet", "sheet.pdf", "--seed", "31", "--problems", "13"} + key;
-        const ProcessRun run = RunProcess(POROMINKA_PROGRAM, arguments, directory.path());
+        return RunProcess(POROMINKA_PROGRAM, QStringList{"--worksheet", "sheet.pdf", "--problems", "13"} + more,
+                          directory.path());
+    };
+    const ProcessRun unseeded = write({});
+    ASSERT_EQ(unseeded.exitCode, 0) << unseeded.err.toStdString();
+    ASSERT_TRUE(unseeded.out.startsWith(QStringLiteral("seed: "))) << unseeded.out.toStdString();
+    const QString seed = unseeded.out.mid(6).trimmed();
+    const SheetText whole = ReadSheet(sheetFile);
+    ASSERT_EQ(whole.posed.size(), 13);
+    ASSERT_EQ(whole.worked.size(), 13);
+    EXPECT_FALSE(QFile::exists(keyFile));
+
+    const struct { const char* key; bool keyAfter, keyApart; } rows[] = {
+        {"after", true, false}, {"none", false, false}, {"separate", false, true}};
+    for (const auto& [key, keyAfter, keyApart] : rows) {
+        SCOPED_TRACE(key);
+        const ProcessRun run = write({"--seed", seed, "--key", key});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const SheetText sheet = ReadSheet(sheetFile);
-        // The first row's sheet is the one the others are held to.
-        if (whole.pageCount == 0)
-            whole = sheet;
-        ASSERT_EQ(whole.posed.size(), 13);
-        ASSERT_EQ(whole.worked.size(), 13);
         EXPECT_EQ(sheet.posed, whole.posed);
         EXPECT_EQ(sheet.worked, keyAfter ? whole.worked : decltype(whole.worked){});
         ASSERT_EQ(QFile::exists(keyFile), keyApart);
@@ -189,6 +166,8 @@ TEST(WorksheetCommand, KeyGoesAfterApartOrNowhere)
             EXPECT_EQ(apart.worked, whole.worked);
         }
     }
+    ASSERT_EQ(write({"--seed", QString::number(seed.toUInt() ^ 1)}).exitCode, 0);
+    EXPECT_NE(ReadSheet(sheetFile).posed, whole.posed);
 }
 
 // A sheet for each misconception, with no settings given and with settings

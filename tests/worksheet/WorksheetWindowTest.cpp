@@ -46,16 +46,15 @@ void answerNextDialog(const QString& typed)
 TEST(WorksheetWindow, WritesTheFileItAskedAboutAndTellsOfAFailure)
 {
     const QByteArray old(2200, 'o');
+    // By 「いんさつ」 or not; the name typed, the file it names, whether that was
+    // there, whether the parent lets it be replaced, and whether the disk is
+    // full; then whether the parent is asked about the file, and whether it
+    // holds the new sheet afterwards.
     const struct {
         const char* what;
         bool print;
-        // The name typed, the file it names, and whether that was there.
-        const char* typed;
-        const char* written;
-        bool existing, replace, fullDisk;
-        // Whether the parent is asked about the file, and whether it then
-        // holds the new sheet.
-        bool asked, sheet;
+        const char *typed, *written;
+        bool existing, replace, fullDisk, asked, sheet;
     } rows[] = {
         {"a new name without .pdf", false, "new", "new.pdf", false, true, false, false, true},
         {"an old NAME.pdf, typed NAME, kept", false, "old", "old.pdf", true, false, false, true, false},
