@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -40,34 +41,30 @@ TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
     const QSize wide(laidOut.width() * 3, laidOut.height() * 2);
     const QSize high(laidOut.width(), laidOut.height() * 3 / 2);
 
-    struct Row {
-        const char* what;
-        std::optional<double> fixed;
-        QSize client;
-        double zoom;
-    };
-    const Row rows[] = {
+    // What the window went through, the zoom it was fixed at, its client's
+    // size and the zoom its content then takes.
+    const std::tuple<const char*, std::optional<double>, QSize, double> rows[] = {
         {"twice the size", std::nullopt, laidOut * 2, 2},
         {"three times as wide, twice as high", std::nullopt, wide, 2},
         {"half again as high", std::nullopt, high, 1},
         {"half the size", std::nullopt, ZoomedRect(QRect(QPoint(), laidOut), 0.5).size(), 0.5},
         {"fixed at 1.5, made twice the size", 1.5, laidOut * 2, 1.5},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        ZoomMainWindow(&form, row.fixed);
-        form.resize(row.client);
+    for (const auto& [what, fixed, client, zoom] : rows) {
+        SCOPED_TRACE(what);
+        ZoomMainWindow(&form, fixed);
+        form.resize(client);
         QCoreApplication::processEvents();
-        ASSERT_EQ(form.size(), row.client);
-        EXPECT_DOUBLE_EQ(ZoomOf(&form), row.zoom);
-        EXPECT_DOUBLE_EQ(ProgramZoom(), row.zoom);
+        ASSERT_EQ(form.size(), client);
+        EXPECT_DOUBLE_EQ(ZoomOf(&form), zoom);
+        EXPECT_DOUBLE_EQ(ProgramZoom(), zoom);
         // Centred to the pixel on the left or top.
-        const QPoint margin = row.fixed ? QPoint()
-                                        : QPoint((row.client.width() - zoomed(laidOut.width(), row.zoom)) / 2,
-                                                 (row.client.height() - zoomed(laidOut.height(), row.zoom)) / 2);
-        EXPECT_EQ(form.Panel4->pos(), margin + QPoint(zoomed(6, row.zoom), zoomed(6, row.zoom)));
-        EXPECT_EQ(form.Button7->geometry(), ZoomedRect(QRect(230, 6, 27, 27), row.zoom));
-        EXPECT_EQ(form.Button7->font().pixelSize(), std::floor(16 * row.zoom));
+        const QPoint margin = fixed ? QPoint()
+                                    : QPoint((client.width() - zoomed(laidOut.width(), zoom)) / 2,
+                                             (client.height() - zoomed(laidOut.height(), zoom)) / 2);
+        EXPECT_EQ(form.Panel4->pos(), margin + QPoint(zoomed(6, zoom), zoomed(6, zoom)));
+        EXPECT_EQ(form.Button7->geometry(), ZoomedRect(QRect(230, 6, 27, 27), zoom));
+        EXPECT_EQ(form.Button7->font().pixelSize(), std::floor(16 * zoom));
     }
 
     ZoomMainWindow(&form, 2);
