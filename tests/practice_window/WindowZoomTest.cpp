@@ -6,11 +6,8 @@
 #include "platform/WindowZoom.h"
 #include "widgets/KeypadKey.h"
 #include "widgets/Panel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/SpeedButton.h"
 
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 
 #include <cmath>
@@ -29,8 +26,8 @@ int zoomed(int length, double zoom)
 // Started without a zoom the window takes the start-up zoom for its screen;
 // resized, its content fills the client as far as its
 // proportions allow, centred in the rest. A fixed zoom stays whatever the
-// size. おてほん, opened after the zoom changed, comes up at it, whole on the
-// screen, and a message box's words are drawn at it.
+// size. A message box's words are drawn at it. (おてほん opened at zoom 2 is
+// the golden image's, whole on a small screen the window-reach test's.)
 TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
 {
     const QRect screen = form.screen()->availableGeometry();
@@ -67,14 +64,8 @@ TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
         EXPECT_EQ(form.Button7->font().pixelSize(), std::floor(16 * zoom));
     }
 
+    // A message box speaks at the program's zoom.
     ZoomMainWindow(&form, 2);
-    click(form.SpeedButton1);
-    click(form.Button14);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
-    EXPECT_EQ(form2.Button1->size(), QSize(194, 50));
-    EXPECT_EQ(form2.Image1->size(), QSize(82, 70));
-    EXPECT_TRUE(screen.contains(form2.frameGeometry()));
-    // A message box speaks at the same zoom.
     QMessageBox box;
     const double plain = box.font().pointSizeF();
     ZoomMessageText(&box);
