@@ -7,20 +7,18 @@ import { createServer, type Server } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
 import { extname, join, normalize, sep } from 'node:path';
-import type { Socket } from 'node:net';
+import type { AddressInfo } from 'node:net';
 
 const contentTypes: Record<string, string> = {
   '.html': 'text/html; charset=utf-8',
   '.js': 'text/javascript; charset=utf-8',
   '.mjs': 'text/javascript; charset=utf-8',
   '.css': 'text/css; charset=utf-8',
-  '.json': 'application/json',
   '.webmanifest': 'application/manifest+json',
   '.wasm': 'application/wasm',
   '.png': 'image/png',
   '.bmp': 'image/bmp',
   '.svg': 'image/svg+xml',
-  '.ico': 'image/x-icon',
   '.wav': 'audio/wav',
   '.woff2': 'font/woff2',
   '.hlp': 'text/html; charset=utf-8',
@@ -39,7 +37,6 @@ export interface Site {
 export async function serveSite(root: string): Promise<Site> {
   const requests: string[] = [];
   const replaced = new Map<string, Buffer | null>();
-  const sockets = new Set<Socket>();
   const server: Server = createServer(async (request, response) => {
     const url = new URL(request.url ?? '/', 'http://site');
     requests.push(url.pathname + url.search);
@@ -62,20 +59,15 @@ export async function serveSite(root: string): Promise<Site> {
       ...(gzip ? { 'content-encoding': 'gzip' } : {}),
     }).end(body);
   });
-  server.on('connection', (socket) => {
-    sockets.add(socket);
-    socket.on('close', () => sockets.delete(socket));
-  });
   await new Promise<void>((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const address = server.address();
-  if (!address || typeof address === 'string') throw new Error('the site server has no port');
+  const { port } = server.address() as AddressInfo;
   return {
-    origin: `http://127.0.0.1:${address.port}`,
+    origin: `http://127.0.0.1:${port}`,
     requests,
     replace: (path, body) => replaced.set(path, body),
     close: () =>
       new Promise<void>((resolve) => {
-        for (const socket of sockets) socket.destroy();
+        server.closeAllConnections();
         server.close(() => resolve());
       }),
   };
