@@ -72,8 +72,7 @@ inEngines(['chromium', 'webkit'], (_engine, fixture) => {
       const site = await serveSite(SITE);
       try {
         site.replace('/core.wasm', body);
-        await tab.open(`${site.origin}/?mute=1`, landscape).then(
-          () => assert.fail('the drill started without its core'), () => undefined);
+        await assert.rejects(tab.open(`${site.origin}/?mute=1`, landscape), 'the drill started without its core');
         const [notice] = await shows(tab, ['StartFailure']);
         assert.match(notice, /はじめられませんでした/);
         assert.match(notice, /could not start/);
