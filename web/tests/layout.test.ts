@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { inEngines } from './harness/fixture.js';
 import { differingShare } from './harness/golden.js';
-import { DESKTOP, measure, placement, type Rect } from './harness/layout.js';
+import { DESKTOP, measure, placement } from './harness/layout.js';
 import { play, sharpened } from './harness/drill.js';
 
 const viewports = [
@@ -39,7 +39,7 @@ inEngines(['chromium', 'webkit'], (engine, fixture) => {
       for (const [id, placed] of Object.entries(page)) {
         if (!placed.shown) continue;
         const [left, top, width, height] = DESKTOP[id].rect;
-        const expected: Rect = [x + scale * left, y + scale * top, scale * width, scale * height];
+        const expected = [x + scale * left, y + scale * top, scale * width, scale * height];
         const off = placed.rect.map((value, i) => Math.abs(value - expected[i]));
         assert.ok(Math.max(...off) <= tolerance, `${id} at ${placed.rect.map(Math.round)}, the table scaled: ${expected.map(Math.round)}`);
         const [pl, pt, pw, ph] = placed.rect;

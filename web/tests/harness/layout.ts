@@ -5,10 +5,9 @@ import { readFileSync } from 'node:fs';
 import { ROOT } from './fixture.js';
 import type { Tab } from './tab.js';
 
-/** left, top, width, height */
-export type Rect = [number, number, number, number];
 export interface Placed {
-  rect: Rect;
+  /** left, top, width, height */
+  rect: [number, number, number, number];
   shown: boolean;
 }
 

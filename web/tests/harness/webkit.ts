@@ -38,6 +38,16 @@ function startDisplay(): Promise<{ process: ChildProcess; display: string }> {
   });
 }
 
+// Stops the servers in turn, each gone before the next is asked.
+async function stop(servers: ChildProcess[]): Promise<void> {
+  for (const server of servers) {
+    if (server.exitCode !== null || server.signalCode !== null) continue;
+    const gone = new Promise((resolve) => server.once('exit', resolve));
+    server.kill();
+    await gone;
+  }
+}
+
 async function command<T>(url: string, method: string, body?: unknown): Promise<T> {
   const response = await fetch(url, {
     method,
@@ -66,8 +76,7 @@ export class WebKitTab implements Tab {
     const endpoint = `http://127.0.0.1:${port}`;
     for (let attempt = 0; !(await fetch(`${endpoint}/status`).then((r) => r.ok, () => false)); ++attempt) {
       if (attempt === 100) {
-        driver.kill();
-        display.kill();
+        await stop([driver, display]);
         throw new Error('WebKitWebDriver did not start');
       }
       await sleep(100);
@@ -145,11 +154,10 @@ export class WebKitTab implements Tab {
   }
 
   async close(): Promise<void> {
-    await this.send('', 'DELETE');
-    for (const server of this.servers) {
-      const gone = new Promise((resolve) => server.once('exit', resolve));
-      server.kill();
-      await gone;
+    try {
+      await this.send('', 'DELETE');
+    } finally {
+      await stop(this.servers);
     }
   }
 }
