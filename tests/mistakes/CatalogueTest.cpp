@@ -15,21 +15,6 @@
 
 namespace {
 
-std::u32string codePoints(std::string_view utf8)
-{
-    std::u32string decoded;
-    for (std::size_t at = 0; at < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[at]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t next = 1; next < length; ++next)
-            c = (c << 6) | (static_cast<unsigned char>(utf8.at(at + next)) & 0x3F);
-        decoded.push_back(c);
-        at += length;
-    }
-    return decoded;
-}
-
 // The examples a parent reads, and more, with what the child writes: the
 // answer row and the notes ("-" where the habit cannot be written in the
 // cells), and whether the problem exposes the habit at all.
@@ -38,9 +23,7 @@ TEST(MisconceivedWork, WritesWhatTheChildWrites)
     using Row = const char*;
     const std::tuple<Row, Row, Row, Row, bool> cases[] = {
         {"smaller-from-larger", "143-24", ".121", "...", true},
-        {"smaller-from-larger", "15-7", "..12", "...", true},
         {"borrow-no-decrement", "143-28", ".125", "...", true},
-        {"borrow-no-decrement", "15-7", "..18", "...", true},
         {"borrow-from-zero", "1300-522", ".878", "..9", true},
         {"borrow-from-zero", "1000-1", "1099", "..9", true},
         {"borrow-stops-at-zero", "305-8", ".307", "...", true},
@@ -139,22 +122,23 @@ TEST(EvidenceOf, TakesTheAnswerAndTheNotes)
 }
 
 // The hint takes the practice window's second message line, twelve wide
-// characters across: hiragana, digits and spaces a first-grader reads, a
-// digit or a space half as wide.
+// characters across: hiragana and "。", three bytes each in UTF-8, and the
+// digits and spaces a first-grader reads, half as wide.
 TEST(Misconceptions, HintsFitTheMessageLine)
 {
     for (const Misconception& misconception : Misconceptions()) {
-        SCOPED_TRACE(misconception.id);
+        const std::string_view hint = misconception.hint;
+        SCOPED_TRACE(hint);
         std::size_t halfWidths = 0;
-        for (const char32_t c : codePoints(misconception.hint)) {
-            const bool narrow = (c >= U'0' && c <= U'9') || c == U' ';
-            EXPECT_TRUE(narrow || (c >= U'ぁ' && c <= U'ん') || c == U'。') << static_cast<std::uint32_t>(c);
+        for (std::size_t at = 0; at < hint.size();) {
+            const std::string_view c = hint.substr(at, (hint[at] & 0x80) != 0 ? 3 : 1);
+            const bool narrow = c == " " || (c >= "0" && c <= "9");
+            EXPECT_TRUE(narrow || (c >= "ぁ" && c <= "ん") || c == "。") << "at byte " << at;
             halfWidths += narrow ? 1 : 2;
+            at += c.size();
         }
         EXPECT_LE(halfWidths, 24U);
-        EXPECT_EQ(FindMisconception(misconception.id), &misconception);
     }
-    EXPECT_EQ(FindMisconception("smaller-from-smaller"), nullptr);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -17,73 +17,53 @@ namespace {
 constexpr int SEEDED_RUNS = 100;
 constexpr int PRACTICE_LENGTH = 30;
 
-// A child who works every problem by one misconception, or right when there
-// is none or it cannot be written, and in one problem of ten slips on one
-// answer digit.
-class ScriptedChild {
-public:
-    ScriptedChild(const Misconception* misconception, std::uint32_t seed) : misconception_(misconception), random_(seed) {}
-
-    ExerciseState FirstTry(const ExerciseState& problem)
-    {
-        ExerciseState sheet = problem;
-        const auto work = misconception_ ? MisconceivedWork(*misconception_, problem) : std::nullopt;
-        WriteIntoCells(work ? *work : problem, sheet);
-        if (std::uniform_int_distribution(1, 10)(random_) == 1) {
-            std::int32_t& cell = sheet.EnteredAnswer[std::uniform_int_distribution(0, 3)(random_)];
-            cell = (std::max(cell, 0) + std::uniform_int_distribution(1, 9)(random_)) % 10;
-        }
-        return sheet;
-    }
-
-private:
-    const Misconception* misconception_;
-    RandomSource random_;
-};
-
-// Thirty problems of the misconception's fitting setting; where even that
-// setting seldom exposes it, the practice printed for it under that setting.
-class Practice {
-public:
-    explicit Practice(const Misconception& misconception)
-        : misconception_(misconception), setting_(FittingSetting(misconception)),
-          focused_(ExposedPercent(misconception, setting_) < FITTING_SHARE_PERCENT)
-    {
-    }
-
-    std::vector<ExerciseState> operator()(RandomSource& random) const
-    {
-        if (focused_)
-            return FocusedProblems(misconception_, setting_, PRACTICE_LENGTH, random);
-        std::vector<ExerciseState> problems(PRACTICE_LENGTH);
-        for (ExerciseState& problem : problems)
-            NewProblem(problem, setting_, random);
-        return problems;
-    }
-
-private:
-    const Misconception& misconception_;
-    DrillSettings setting_;
-    bool focused_;
-};
-
-std::vector<const Misconception*> namedAfter(ScriptedChild& child, const std::vector<ExerciseState>& problems)
+// What a child writes at the first try: the problem worked by one
+// misconception, or right when there is none or it cannot be written, and
+// in one problem of ten a slip on one answer digit.
+ExerciseState firstTry(const Misconception* misconception, const ExerciseState& problem, RandomSource& slips)
 {
+    ExerciseState sheet = problem;
+    const auto work = misconception ? MisconceivedWork(*misconception, problem) : std::nullopt;
+    WriteIntoCells(work ? *work : problem, sheet);
+    if (std::uniform_int_distribution(1, 10)(slips) == 1) {
+        std::int32_t& cell = sheet.EnteredAnswer[std::uniform_int_distribution(0, 3)(slips)];
+        cell = (std::max(cell, 0) + std::uniform_int_distribution(1, 9)(slips)) % 10;
+    }
+    return sheet;
+}
+
+std::vector<ExerciseState> drawn(const DrillSettings& setting, RandomSource& random)
+{
+    std::vector<ExerciseState> problems(PRACTICE_LENGTH);
+    for (ExerciseState& problem : problems)
+        NewProblem(problem, setting, random);
+    return problems;
+}
+
+std::vector<const Misconception*> namedAfter(const Misconception* habit, const std::vector<ExerciseState>& problems,
+                                             std::uint32_t childSeed)
+{
+    RandomSource slips(childSeed);
     Diagnosis diagnosis;
     for (const ExerciseState& problem : problems)
-        diagnosis.FirstTryJudged(child.FirstTry(problem));
+        diagnosis.FirstTryJudged(firstTry(habit, problem, slips));
     return diagnosis.Named();
 }
 
-// Of seeded runs, how many name exactly `expected` for a child with
-// `habit`, each run practising problems made from its seed.
-int namedRightOf(const Misconception& habit, const Misconception& expected, const Practice& practice)
+// Of seeded runs, how many name exactly the child's own misconception, each
+// run practising thirty problems made from its seed for `practised`: of its
+// fitting setting or, where even that setting seldom exposes it, the practice
+// printed for it under that setting.
+int namedRightOf(const Misconception& habit, const Misconception& practised)
 {
+    const DrillSettings setting = FittingSetting(practised);
+    const bool focused = ExposedPercent(practised, setting) < FITTING_SHARE_PERCENT;
     int right = 0;
     for (std::uint32_t seed = 1; seed <= SEEDED_RUNS; ++seed) {
         RandomSource random(seed);
-        ScriptedChild child(&habit, seed * 7919);
-        right += namedAfter(child, practice(random)) == std::vector{&expected} ? 1 : 0;
+        const auto problems =
+            focused ? FocusedProblems(practised, setting, PRACTICE_LENGTH, random) : drawn(setting, random);
+        right += namedAfter(&habit, problems, seed * 7919) == std::vector{&habit} ? 1 : 0;
     }
     return right;
 }
@@ -91,7 +71,7 @@ int namedRightOf(const Misconception& habit, const Misconception& expected, cons
 TEST(ScriptedChildren, OneMisconceptionWithSlipsIsNamed)
 {
     for (const Misconception& misconception : Misconceptions()) {
-        const int right = namedRightOf(misconception, misconception, Practice(misconception));
+        const int right = namedRightOf(misconception, misconception);
         std::cout << misconception.id << ": named alone in " << right << " of " << SEEDED_RUNS << " runs\n";
         EXPECT_GE(right * 100, 95 * SEEDED_RUNS) << misconception.id;
     }
@@ -103,21 +83,17 @@ TEST(ScriptedChildren, SlipsAloneNameNothing)
         for (int range = 0; range < 5; ++range)
             for (int carry = 0; carry < 3; ++carry)
                 for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+                    const DrillSettings setting{static_cast<Range>(range), static_cast<CarryMode>(carry),
+                                                kind == 1 ? Operation::Subtraction : Operation::Addition};
                     RandomSource random(seed);
-                    std::vector<ExerciseState> problems(PRACTICE_LENGTH);
-                    for (ExerciseState& problem : problems)
-                        NewProblem(problem,
-                                   {static_cast<Range>(range), static_cast<CarryMode>(carry),
-                                    kind == 1 ? Operation::Subtraction : Operation::Addition},
-                                   random);
-                    ScriptedChild child(nullptr, seed);
-                    ASSERT_EQ(namedAfter(child, problems).size(), 0U)
+                    ASSERT_EQ(namedAfter(nullptr, drawn(setting, random), seed).size(), 0U)
                         << "kind " << kind << " range " << range << " carry " << carry << " seed " << seed;
                 }
 }
 
-// Pairs whose work often agrees: a child with either, given the same
-// practice, is named for its own.
+// Pairs whose work often agrees: a child with the first, given the
+// second's practice, is named for its own (a child with the second is the
+// test above).
 TEST(ScriptedChildren, TwoMisconceptionsAreToldApart)
 {
     const std::tuple<const char*, const char*> pairs[] = {
@@ -128,13 +104,9 @@ TEST(ScriptedChildren, TwoMisconceptionsAreToldApart)
         {"column-sum-written", "carry-wrong-column"},
         {"carry-forgotten", "carry-added-twice"},
     };
-    for (const auto& [first, second] : pairs) {
-        const Misconception& practised = *FindMisconception(second);
-        const Practice practice(practised);
-        for (const Misconception* habit : {FindMisconception(first), &practised}) {
-            const int right = namedRightOf(*habit, *habit, practice);
-            EXPECT_GE(right * 100, 95 * SEEDED_RUNS) << habit->id << " on the practice for " << second;
-        }
+    for (const auto& [habit, practised] : pairs) {
+        const int right = namedRightOf(*FindMisconception(habit), *FindMisconception(practised));
+        EXPECT_GE(right * 100, 95 * SEEDED_RUNS) << habit << " on the practice for " << practised;
     }
 }
 
@@ -147,7 +119,7 @@ TEST(Diagnosis, NamesOnRepeatedSightingsOnly)
     using Row = const char*;
     // The sum, the habit the child writes it by ("" for right), and the
     // misconceptions named after it.
-    const std::tuple<Row, Row, std::vector<Row>> steps[] = {
+    const std::tuple<Row, Row, std::vector<std::string_view>> steps[] = {
         {"143-28", "borrow-no-decrement", {}},
         {"52-7", "", {}},
         {"61-5", "borrow-no-decrement", {"borrow-no-decrement"}},
@@ -169,10 +141,10 @@ TEST(Diagnosis, NamesOnRepeatedSightingsOnly)
         ExerciseState sheet = problem;
         WriteIntoCells(misconception ? *MisconceivedWork(*misconception, problem) : problem, sheet);
         diagnosis.FirstTryJudged(sheet);
-        std::vector<Row> ids;
+        std::vector<std::string_view> ids;
         for (const Misconception* found : diagnosis.Named())
-            ids.push_back(found->id.data());
-        EXPECT_EQ(std::vector<std::string>(ids.begin(), ids.end()), std::vector<std::string>(named.begin(), named.end()));
+            ids.push_back(found->id);
+        EXPECT_EQ(ids, named);
     }
     const auto sightings = diagnosis.Sightings(*FindMisconception("borrow-no-decrement"));
     ASSERT_EQ(sightings.size(), 3U);

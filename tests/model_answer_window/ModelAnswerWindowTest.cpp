@@ -53,19 +53,4 @@ TEST_F(ModelAnswer, ShowsTheWorkedSum)
     EXPECT_TRUE(boxes.empty());
 }
 
-// Every picture is read before the window changes: without one it tells
-// once and stays away, and the next press tries again.
-TEST_F(ModelAnswer, MissingDigitPictureLeavesItAway)
-{
-    pose(Operation::Subtraction, 1010, 11);
-    assets.remove("b0.bmp");
-    click(form.Button14);
-    EXPECT_EQ(boxes, (decltype(boxes){{"ぽろみんか", "ﾌｧｲﾙ b0.bmp は開けません。"}}));
-    EXPECT_FALSE(form2.isVisible());
-    restoreAsset("b0.bmp");
-    click(form.Button14);
-    EXPECT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(face(), std::get<3>(problems[2]));
-}
-
 } // namespace

@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -20,6 +22,30 @@
 #include <map>
 
 namespace {
+
+// What an input method hands the focused control: a committed text and what
+// it is still composing.
+void inputMethod(const QString& commit, const QString& preedit)
+{
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &event);
+}
+
+// Text dragged from another program and dropped on a window: Qt passes it
+// on to the control under the pointer if that control takes drops.
+void dropText(QWindow* window, QPoint point, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window, &enter);
+    QDragMoveEvent move(point, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window, &move);
+    QDropEvent drop(QPointF(point), actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window, &drop);
+}
 
 // The child's gestures on the practice window, by mouse, finger and
 // keyboard. A finger leaves no pointer hovering between touches: it carries
@@ -66,10 +92,10 @@ protected:
             {"tap", [this](auto& on) { tap(named(on[0])); }},
             {"swipe", [this](auto& on) { touchDrag(spot(on[0]), spot(on[1])); }},
             {"key", [=](auto& on) { QTest::keySequence(window, QKeySequence(on[0])); }},
-            {"text", [this](auto& on) { type(Qt::Key_unknown, on[0]); }},
+            {"text", [=](auto& on) { QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, on[0], {}); }},
             {"compose", [](auto& on) { inputMethod({}, on[0]); }},
-            {"commit", [](auto& on) { inputMethod(on[0]); }},
-            {"drop", [this](auto& on) { dropText(named(on[0]), on[1]); }},
+            {"commit", [](auto& on) { inputMethod(on[0], {}); }},
+            {"drop", [=, this](auto& on) { dropText(window, spot(on[0]), on[1]); }},
             {"kind", [this](auto& on) { selectKind(on[0].toInt()); }},
             {"without", [this](auto& on) { assets.remove(on[0]); }},
             {"restore", [this](auto& on) { restoreAsset(on[0]); }},
@@ -145,15 +171,12 @@ TEST_P(ZoomedDigitEntry, EachGestureLeavesItsSheet)
         {"right Edit12", ":-1 :-1 n5 n4 n3 n2 held -2"},
         {"double Edit12", "２:2 :-1 n5 n4 n3 n2 held -2"},
         {"drag Button11 Edit12", ":0 :-1 n5 n4 n3 n2 held -2"},
-        {"right Edit15, click Edit15", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"click Button3, click Edit12", "４:4 :-1 n5 n4 n3 n2 held -2"},
         {"right Button5, move Edit12", "５:5 :-1 n5 n4 n3 n2 held -2"},
         {"drag Button5 Panel2 Panel1 Form1 Edit12", "５:5 :-1 n5 n4 n3 n2 held -2"},
         {"swipe Button3 Edit12", "３:3 :-1 n5 n4 n3 n2 held -2"},
         {"tap Button3, tap Edit12", "３:3 :-1 n5 n4 n3 n2 held -2"},
-        {"drag Button11 Image2, drag Button11 Image2", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"kind 1, click Image1", ":0 :-1 b5 n4 n3 n2 held -2"},
-        {"kind 1, click Image4", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"kind 1, click Button11, click Image2", ":0 :-1 n5 n4 n3 n2 held -2"},
         {"swipe Button11 Image2", ":0 :-1 n5 b4 n3 n2 held -2"},
         {"tap Button11, tap Image2", ":0 :-1 n5 b4 n3 n2 held -2"},
@@ -187,10 +210,10 @@ TEST_P(ZoomedDigitEntry, EachGestureLeavesItsSheet)
 
 // Picked up by a click and moved there, or carried there by a finger and
 // lifted, a symbol is let go over the bare problem and keypad panels and the
-// window, and where no cell or digit is shown: before the first problem, and
-// left of a short number (a slash too). Every other control and the bare
-// settings and counter panels keep it carried; the last key touched is the
-// one carried.
+// window, and where no cell or digit is shown before the first problem (the
+// session lets it go left of a short number too). Every other control and
+// the bare settings and counter panels keep it carried; the last key touched
+// is the one carried.
 TEST_F(DigitEntry, AClickedSymbolIsLetGoOverBareBackgroundsOnly)
 {
     const auto heldOver = [this](const QString& key, const QString& place) {
@@ -205,9 +228,6 @@ TEST_F(DigitEntry, AClickedSymbolIsLetGoOverBareBackgroundsOnly)
     for (const char* bare : {"Edit12", "Edit15", "Image2", "Panel1", "Panel2", "Form1"})
         EXPECT_EQ(heldOver("Button5", bare), "-2 -2") << bare;
     EXPECT_EQ(sheet(), ":0 :-1 · · · · held -2");
-    pose(Operation::Addition, 47, 8);
-    for (const char* blank : {"Image1", "Image2"})
-        EXPECT_EQ(heldOver("Button11", blank), "-2 -2") << blank;
 
     pose(Operation::Addition, 4321, 1234);
     for (const char* control : {"Panel3", "Panel4", "Image4", "Image5", "Image7", "Image10", "Shape1", "Edit8",

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
+#include <initializer_list>
 
 namespace {
 
@@ -33,6 +33,19 @@ std::string sheet(const SessionScreen& screen)
     return text;
 }
 
+// Plays each row's events on a fresh screen after `before`, and compares the
+// sheet they leave.
+void expectSheets(const char* before, std::initializer_list<std::pair<const char*, const char*>> rows)
+{
+    for (const auto& [events, expected] : rows) {
+        SCOPED_TRACE(events);
+        SessionScreen screen;
+        screen.play(before);
+        screen.play(events);
+        EXPECT_EQ(sheet(screen), expected);
+    }
+}
+
 // Every press steps a cell: forwards through empty, ０ … ９, empty, with any
 // other button backwards. A carried digit entering a cell stores and shows
 // itself; the slash stores 0 and shows nothing. A tap places what the
@@ -49,7 +62,7 @@ std::string sheet(const SessionScreen& screen)
 // 5432 − 1234 with たしざん chosen.
 TEST(DigitEntry, EachEventLeavesItsSheet)
 {
-    const std::pair<const char*, const char*> rows[] = {
+    expectSheets("pose 5432-1234", {
         {"press A3", "1=1 ·=· | 5 4 3 2 | held none"},
         {"back A3", "·=· ·=· | 5 4 3 2 | held none"},
         {"press A3, press A3", "2=2 ·=· | 5 4 3 2 | held none"},
@@ -83,14 +96,7 @@ TEST(DigitEntry, EachEventLeavesItsSheet)
         {"type A3 6, erase A3", "·=· ·=· | 5 4 3 2 | held none"},
         {"type N1 3", "0=· 3=3 | 5 4 3 2 | held none"},
         {"type A3 10, type A3 -1, type A4 5", "0=· ·=· | 5 4 3 2 | held none"},
-    };
-    for (const auto& [events, expected] : rows) {
-        SCOPED_TRACE(events);
-        SessionScreen screen;
-        screen.play("pose 5432-1234");
-        screen.play(events);
-        EXPECT_EQ(sheet(screen), expected);
-    }
+    });
 }
 
 // A symbol entering a cell or a digit not on show is let go as over bare
@@ -98,7 +104,7 @@ TEST(DigitEntry, EachEventLeavesItsSheet)
 // too. Other controls keep it carried.
 TEST(DigitEntry, TargetsNotOnShowAreBareBackground)
 {
-    const std::pair<const char*, const char*> rows[] = {
+    expectSheets("", {
         {"pick 5, enter A3", "0=· ·=· | · · · · | held none"},
         {"pick 5, tap N1", "0=· ·=· | · · · · | held none"},
         {"pick /, enter U2", "0=· ·=· | · · · · | held none"},
@@ -106,13 +112,7 @@ TEST(DigitEntry, TargetsNotOnShowAreBareBackground)
         {"pose 47+8, pick /, enter U1", "0=· ·=· | · · 4 7 | held none"},
         {"pose 47+8, pick /, tap U0", "0=· ·=· | · · 4 7 | held none"},
         {"pose 47+8, pick 7, enter ctl", "0=· ·=· | · · 4 7 | held 7"},
-    };
-    for (const auto& [events, expected] : rows) {
-        SCOPED_TRACE(events);
-        SessionScreen screen;
-        screen.play(events);
-        EXPECT_EQ(sheet(screen), expected);
-    }
+    });
 }
 
 } // namespace

@@ -11,13 +11,10 @@
 #include "widgets/KeypadKey.h"
 #include "widgets/PictureBox.h"
 #include "widgets/RadioGroup.h"
-#include "widgets/SpeedButton.h"
 
 #include <QDir>
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QRadioButton>
 
 #include <cmath>
@@ -116,40 +113,6 @@ void DrillWindowsFixture::touchDrag(QPoint from, QPoint to)
     QTest::touchEvent(window, touchScreen()).press(0, from, window);
     QTest::touchEvent(window, touchScreen()).move(0, to, window);
     QTest::touchEvent(window, touchScreen()).release(0, to, window);
-}
-
-void DrillWindowsFixture::type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)
-{
-    QTest::sendKeyEvent(QTest::Click, form.windowHandle(), key, text, modifiers);
-}
-
-void DrillWindowsFixture::inputMethod(const QString& commit, const QString& preedit)
-{
-    QInputMethodEvent event(preedit, {});
-    event.setCommitString(commit);
-    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &event);
-}
-
-// Qt hands a drag from outside to the window, which passes it on to the
-// control under the pointer if that control takes drops.
-void DrillWindowsFixture::dropText(const QWidget* target, const QString& text)
-{
-    QMimeData data;
-    data.setText(text);
-    const QPoint point = at(target);
-    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(point, actions, &data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(form.windowHandle(), &enter);
-    QDragMoveEvent move(point, actions, &data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(form.windowHandle(), &move);
-    QDropEvent drop(QPointF(point), actions, &data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(form.windowHandle(), &drop);
-}
-
-QStringList DrillWindowsFixture::practiceFace() const
-{
-    return {form.Edit8->text(),        form.Edit13->text(), form.Image10->PictureFileName(),
-            form.SpeedButton1->text(), form.Edit17->text(), form.Edit18->text()};
 }
 
 QString DrillWindowsFixture::texts(std::initializer_list<const QLineEdit*> cells)

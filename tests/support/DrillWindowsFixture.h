@@ -54,17 +54,7 @@ protected:
     // down at one point, slid to another and lifted there.
     void tap(const QWidget* control);
     void touchDrag(QPoint from, QPoint to);
-    // Keys typed into whatever has the focus, with the text they produce.
-    void type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = {});
-    // What an input method hands the focused control: a committed text and
-    // what it is still composing.
-    static void inputMethod(const QString& commit, const QString& preedit = {});
-    // Text dragged from another program and dropped on a control.
-    void dropText(const QWidget* target, const QString& text);
 
-    // The verdict: both messages, result picture, main caption, the two
-    // counters.
-    QStringList practiceFace() const;
     // Shown texts run together and shown picture files without ".bmp"; "·"
     // stands for a hidden control.
     static QString texts(std::initializer_list<const QLineEdit*> cells);

@@ -49,23 +49,20 @@ TEST(WorksheetWindow, WritesTheFileItAskedAboutAndTellsOfAFailure)
     const struct {
         const char* what;
         bool print;
+        // The name typed, the file it names, and whether that was there.
         const char* typed;
-        bool existing;
-        bool replace;
-        rlim_t fileSizeLimit;
-        // The question asked, by the file it names; then whether the file
-        // afterwards is the new sheet, and the error box.
-        const char* askedAbout;
-        bool sheet;
-        bool box;
+        const char* written;
+        bool existing, replace, fullDisk;
+        // Whether the parent is asked about the file, and whether it then
+        // holds the new sheet.
+        bool asked, sheet;
     } rows[] = {
-        {"a new name without .pdf", false, "new", false, true, 0, nullptr, true, false},
-        {"an old NAME.pdf, typed NAME, kept", false, "old", true, false, 0, "old.pdf", false, false},
-        {"an old NAME.pdf, typed NAME, replaced", false, "old", true, true, 0, "old.pdf", true, false},
-        {"an old NAME.pdf, typed in full, replaced", false, "old.pdf", true, true, 0, "old.pdf", true, false},
-        {"a full disk under 「PDF に する」", false, "old.pdf", true, true, 4096, "old.pdf", false, true},
-        {"printed to a new file", true, "new.pdf", false, true, 0, nullptr, true, false},
-        {"printed over an old file on a full disk", true, "old.pdf", true, true, 4096, nullptr, false, true},
+        {"a new name without .pdf", false, "new", "new.pdf", false, true, false, false, true},
+        {"an old NAME.pdf, typed NAME, kept", false, "old", "old.pdf", true, false, false, true, false},
+        {"an old NAME.pdf, typed in full, replaced", false, "old.pdf", "old.pdf", true, true, false, true, true},
+        {"a full disk under 「PDF に する」", false, "old.pdf", "old.pdf", true, true, true, true, false},
+        {"printed to a new file", true, "new.pdf", "new.pdf", false, true, false, false, true},
+        {"printed over an old file on a full disk", true, "old.pdf", "old.pdf", true, true, true, false, false},
     };
     WorksheetWindow window({DrillSettings{}, 12, 7}, AnswerKey::After);
     window.show();
@@ -73,40 +70,38 @@ TEST(WorksheetWindow, WritesTheFileItAskedAboutAndTellsOfAFailure)
         SCOPED_TRACE(row.what);
         const QTemporaryDir directory;
         const QDir dir(directory.path());
-        const QString written = dir.filePath(row.typed).endsWith(".pdf") ? dir.filePath(row.typed)
-                                                                          : dir.filePath(row.typed) + ".pdf";
-        QFile file(written);
-        if (row.existing) {
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-            file.close();
-        }
-        QStringList questions;
+        QFile file(dir.filePath(row.written));
+        ASSERT_TRUE(!row.existing || (file.open(QIODevice::WriteOnly) && file.write(old) == old.size()));
+        file.close();
+        // The questions and error boxes, in the order the parent sees them.
+        QStringList told;
         SetQuestionAnswerer([&](const QString& question) {
-            questions << question;
+            told << question;
             return row.replace;
         });
         ErrorBoxes boxes;
         {
             const RecordedErrorBoxes recording(boxes);
             std::optional<FileSizeLimit> limit;
-            if (row.fileSizeLimit)
-                limit.emplace(row.fileSizeLimit);
+            if (row.fullDisk)
+                limit.emplace(4096);
             answerNextDialog(dir.filePath(row.typed));
             (row.print ? window.PrintButton : window.PdfButton)->click();
         }
         SetQuestionAnswerer({});
-        const QString asked = row.askedAbout ? dir.filePath(row.askedAbout) + " は もう あります。おきかえますか？" : "";
-        EXPECT_EQ(questions.join(u'\n').toStdString(), asked.toStdString());
+        for (const auto& [title, text] : boxes)
+            told << text;
+        QStringList expected;
+        if (row.asked)
+            expected << file.fileName() + " は もう あります。おきかえますか？";
+        if (row.fullDisk)
+            expected << QStringLiteral("%1 に かけません（\"%1\": File too large）。").arg(file.fileName());
+        EXPECT_EQ(told.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         EXPECT_EQ(bytes.startsWith("%PDF"), row.sheet);
         EXPECT_EQ(bytes == old, row.existing && !row.sheet);
-        const QString box = QStringLiteral("%1 に かけません（\"%1\": File too large）。").arg(written);
-        QStringList told;
-        for (const auto& [title, text] : boxes)
-            told << text;
-        EXPECT_EQ(told.join(u'\n').toStdString(), row.box ? box.toStdString() : "");
-        EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(written).fileName()});
+        EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList{row.written});
     }
 }
 
