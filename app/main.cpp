@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <optional>
 
@@ -134,6 +135,23 @@ int refuseOption(const CommandLine& command)
     return 2;
 }
 
+// Qt ends the program with abort() when no window system answers, leaving a
+// core dump and an English line meant for developers. While the application
+// object starts, such an end is told in words a parent can act on instead.
+QtMessageHandler toolkitMessages = nullptr;
+
+// Qt's own lines before it say which window system failed; its last words
+// ("Reinstalling the application may fix this problem") would mislead.
+void refuseWithoutScreen(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        toolkitMessages(type, context, message);
+        return;
+    }
+    print(stderr, QStringLiteral("porominka: 画面に まどを ひらけません / cannot open a window: no display answers\n"));
+    std::_Exit(1);
+}
+
 // Where a mode draws: not at all, on no screen, or on the desktop.
 enum class Drawing { None, Offscreen, Desktop };
 
@@ -182,7 +200,9 @@ int main(int argc, char* argv[])
     std::optional<QApplication> application;
     std::optional<ToolkitDialogLanguage> dialogLanguage;
     if (row.drawing != Drawing::None) {
+        toolkitMessages = qInstallMessageHandler(refuseWithoutScreen);
         application.emplace(nameOnly, argv);
+        qInstallMessageHandler(toolkitMessages);
         dialogLanguage.emplace(QLocale::system());
     }
     return row.run(command);
