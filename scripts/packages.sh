@@ -17,6 +17,7 @@ SCREENSHOT_PACKAGES=(xvfb xdotool imagemagick openbox)
 # and the fonts themselves. npm comes with some builds of Node.js and is a
 # package of its own in Debian's: see build-web.sh.
 WEB_PACKAGES=(emscripten node-acorn nodejs cmake make python3-fonttools python3-brotli fonts-ipafont-gothic)
-# The browser tests: real browsers from Debian, never downloaded ones, and
-# WebKit on a private X display. npm comes as build-web.sh finds it.
-WEB_TEST_PACKAGES=(nodejs chromium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb)
+# The browser tests: real browsers from Debian, never downloaded ones,
+# WebKit on a private X display, and the system's table of file types that
+# their server sends. npm comes as build-web.sh finds it.
+WEB_TEST_PACKAGES=(nodejs chromium webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb media-types)

@@ -6,15 +6,13 @@
 #include "platform/WindowZoom.h"
 #include "widgets/KeypadKey.h"
 #include "widgets/Panel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/SpeedButton.h"
 
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -28,8 +26,8 @@ int zoomed(int length, double zoom)
 // Started without a zoom the window takes the start-up zoom for its screen;
 // resized, its content fills the client as far as its
 // proportions allow, centred in the rest. A fixed zoom stays whatever the
-// size. おてほん, opened after the zoom changed, comes up at it, whole on the
-// screen, and a message box's words are drawn at it.
+// size. A message box's words are drawn at it. (おてほん opened at zoom 2 is
+// the golden image's, whole on a small screen the window-reach test's.)
 TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
 {
     const QRect screen = form.screen()->availableGeometry();
@@ -40,44 +38,34 @@ TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
     const QSize wide(laidOut.width() * 3, laidOut.height() * 2);
     const QSize high(laidOut.width(), laidOut.height() * 3 / 2);
 
-    struct Row {
-        const char* what;
-        std::optional<double> fixed;
-        QSize client;
-        double zoom;
-    };
-    const Row rows[] = {
+    // What the window went through, the zoom it was fixed at, its client's
+    // size and the zoom its content then takes.
+    const std::tuple<const char*, std::optional<double>, QSize, double> rows[] = {
         {"twice the size", std::nullopt, laidOut * 2, 2},
         {"three times as wide, twice as high", std::nullopt, wide, 2},
         {"half again as high", std::nullopt, high, 1},
         {"half the size", std::nullopt, ZoomedRect(QRect(QPoint(), laidOut), 0.5).size(), 0.5},
         {"fixed at 1.5, made twice the size", 1.5, laidOut * 2, 1.5},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        ZoomMainWindow(&form, row.fixed);
-        form.resize(row.client);
+    for (const auto& [what, fixed, client, zoom] : rows) {
+        SCOPED_TRACE(what);
+        ZoomMainWindow(&form, fixed);
+        form.resize(client);
         QCoreApplication::processEvents();
-        ASSERT_EQ(form.size(), row.client);
-        EXPECT_DOUBLE_EQ(ZoomOf(&form), row.zoom);
-        EXPECT_DOUBLE_EQ(ProgramZoom(), row.zoom);
+        ASSERT_EQ(form.size(), client);
+        EXPECT_DOUBLE_EQ(ZoomOf(&form), zoom);
+        EXPECT_DOUBLE_EQ(ProgramZoom(), zoom);
         // Centred to the pixel on the left or top.
-        const QPoint margin = row.fixed ? QPoint()
-                                        : QPoint((row.client.width() - zoomed(laidOut.width(), row.zoom)) / 2,
-                                                 (row.client.height() - zoomed(laidOut.height(), row.zoom)) / 2);
-        EXPECT_EQ(form.Panel4->pos(), margin + QPoint(zoomed(6, row.zoom), zoomed(6, row.zoom)));
-        EXPECT_EQ(form.Button7->geometry(), ZoomedRect(QRect(230, 6, 27, 27), row.zoom));
-        EXPECT_EQ(form.Button7->font().pixelSize(), std::floor(16 * row.zoom));
+        const QPoint margin = fixed ? QPoint()
+                                    : QPoint((client.width() - zoomed(laidOut.width(), zoom)) / 2,
+                                             (client.height() - zoomed(laidOut.height(), zoom)) / 2);
+        EXPECT_EQ(form.Panel4->pos(), margin + QPoint(zoomed(6, zoom), zoomed(6, zoom)));
+        EXPECT_EQ(form.Button7->geometry(), ZoomedRect(QRect(230, 6, 27, 27), zoom));
+        EXPECT_EQ(form.Button7->font().pixelSize(), std::floor(16 * zoom));
     }
 
+    // A message box speaks at the program's zoom.
     ZoomMainWindow(&form, 2);
-    click(form.SpeedButton1);
-    click(form.Button14);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
-    EXPECT_EQ(form2.Button1->size(), QSize(194, 50));
-    EXPECT_EQ(form2.Image1->size(), QSize(82, 70));
-    EXPECT_TRUE(screen.contains(form2.frameGeometry()));
-    // A message box speaks at the same zoom.
     QMessageBox box;
     const double plain = box.font().pointSizeF();
     ZoomMessageText(&box);

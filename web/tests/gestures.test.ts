@@ -51,15 +51,10 @@ const rows: [string, string][] = [
   ['click Button7, move Panel1', '| n n n n -'],
   ['click Button7, move Panel2', '| n n n n -'],
   ['click Button7, move Form1', '| n n n n -'],
-  ['click Button7, move Panel3', '| n n n n held'],
-  ['click Button7, move Panel4', '| n n n n held'],
-  ['click Button7, move Image5', '| n n n n held'],
-  ['click Button7, move Image9', '| n n n n held'],
-  ['click Button7, move Button14', '| n n n n held'],
-  ['click Button7, move Edit8', '| n n n n held'],
-  ['click Button7, move Button3', '| n n n n held'],
+  // Kept over each of these in turn: any one letting go shows.
+  ['click Button7, move Panel3, move Panel4, move Image5, move Image9, move Button14, move Edit8, move Button3',
+    '| n n n n held'],
   ['click Button3, click Button7, move Edit12', '７| n n n n -'],
-  ['click Edit12, key 6', '６| n n n n -'],
   ['click Edit12, key 0', '０| n n n n -'],
   ['click Edit12, key Backspace', '| n n n n -'],
   ['click Edit12, key 6, key Delete', '| n n n n -'],
@@ -85,8 +80,6 @@ inEngines(['chromium', 'webkit'], (engine, fixture) => {
       const { tab } = fixture;
       await tab.open(`${fixture.site.origin}/?seed=4&mute=1`, { width: 1024, height: 768 });
       await play(tab, 'set RadioGroup1 4, set RadioGroup3 1, click SpeedButton1, set RadioGroup3 0');
-      const upper = await pictures(tab, ['Image1', 'Image2', 'Image3', 'Image4']);
-      assert.ok(upper.every((file) => /^n\d$/.test(file)), `a four-digit upper number: ${upper}`);
       await play(tab, gestures);
       assert.equal(await sheet(tab), expected);
     });

@@ -6,8 +6,8 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { inEngines } from './harness/fixture.js';
-import { compareWithReference } from './harness/golden.js';
-import { DESKTOP, fit, measure, type Rect } from './harness/layout.js';
+import { differingShare } from './harness/golden.js';
+import { DESKTOP, measure, placement } from './harness/layout.js';
 import { play, sharpened } from './harness/drill.js';
 
 const viewports = [
@@ -31,7 +31,7 @@ inEngines(['chromium', 'webkit'], (engine, fixture) => {
 
       await play(tab, 'click SpeedButton1');
       const page = await measure(tab);
-      const { scale, x, y } = fit(page);
+      const { scale, x, y } = placement(page);
       // The window fills the screen one way and keeps its proportions.
       const fitting = Math.min(viewport.width / windowWidth, viewport.height / windowHeight);
       assert.ok(Math.abs(scale - fitting) < 0.01 * fitting, `scale ${scale}, the screen allows ${fitting}`);
@@ -39,7 +39,7 @@ inEngines(['chromium', 'webkit'], (engine, fixture) => {
       for (const [id, placed] of Object.entries(page)) {
         if (!placed.shown) continue;
         const [left, top, width, height] = DESKTOP[id].rect;
-        const expected: Rect = [x + scale * left, y + scale * top, scale * width, scale * height];
+        const expected = [x + scale * left, y + scale * top, scale * width, scale * height];
         const off = placed.rect.map((value, i) => Math.abs(value - expected[i]));
         assert.ok(Math.max(...off) <= tolerance, `${id} at ${placed.rect.map(Math.round)}, the table scaled: ${expected.map(Math.round)}`);
         const [pl, pt, pw, ph] = placed.rect;
@@ -50,8 +50,10 @@ inEngines(['chromium', 'webkit'], (engine, fixture) => {
       );
       assert.deepEqual(scrolls, [0, 0], 'the page scrolls');
       await sharpened(tab);
-      const wrong = compareWithReference(`${engine}-${size}`, await tab.screenshot(), engine === 'webkit' ? 3e-4 : 0);
-      assert.equal(wrong, null);
+      // WebKit draws a few scattered pixels of scaled frame lines differently
+      // from one run to the next; Chromium's pictures must match exactly.
+      const share = differingShare(`${engine}-${size}`, await tab.screenshot());
+      assert.ok(share <= (engine === 'webkit' ? 3e-4 : 0), `${share} of it differs; see build/web/tests/actual/`);
     });
   }
 });

@@ -8,33 +8,14 @@ import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
+import type { CoreModule, TargetKind, WebSession } from '../src/core/DrillCore.js';
 import { SITE } from './harness/fixture.js';
 
 const SCRIPTS = 3000;
 
-interface EnumValue { value: number }
-interface WebSession {
-  chooseSettings(range: number, carryMode: number, kind: number): void;
-  pickUpSymbol(symbol: number): void;
-  pointerEnters(kind: EnumValue, column: number): void;
-  tap(kind: EnumValue, column: number): void;
-  pressCell(kind: EnumValue, column: number, forwards: boolean): void;
-  clickUpperDigit(column: number): void;
-  typeKey(kind: EnumValue, column: number, text: string): void;
-  eraseCell(kind: EnumValue, column: number): void;
-  pressMainButton(): void;
-  restart(): void;
-  showWorkedAnswer(): void;
-  putAwayWorkedAnswer(): void;
-  askForHelp(): void;
-  settle(readable: (file: string) => boolean): unknown;
-  describe(): string;
-  delete(): void;
-}
-interface Core {
-  TargetKind: Record<string, EnumValue>;
-  WebSession: new (seed: number) => WebSession;
-}
+// The core's session with what only this test asks of it: the view as one
+// line of text, and its memory handed back.
+type Session = WebSession & { describe(): string; delete(): void };
 
 // A small generator of our own, so the scripts are the same on every run.
 function generator(seed: number): (below: number) => number {
@@ -82,25 +63,25 @@ function hashed(hash: bigint, text: string): bigint {
   return hash;
 }
 
-function replay(core: Core, script: string): string {
+const kinds: Record<string, TargetKind> = {
+  a: 'AnswerCell', n: 'NotationCell', u: 'UpperDigit', b: 'Background', z: 'NeutralControl',
+};
+
+function replay(core: CoreModule, script: string): string {
   const [seed, ...words] = script.split(' ');
-  const session = new core.WebSession(Number(seed));
+  const session = new core.WebSession(Number(seed)) as Session;
   const unreadable = new Set<string>();
-  const kinds: Record<string, EnumValue> = {
-    a: core.TargetKind.AnswerCell, n: core.TargetKind.NotationCell, u: core.TargetKind.UpperDigit,
-    b: core.TargetKind.Background, z: core.TargetKind.NeutralControl,
-  };
-  const kind = (word: string) => kinds[word[1]];
-  const column = (word: string) => Number(word[2] ?? 0) || 0;
+  // A target word's kind and column: "a2" is the answer's third cell.
+  const target = (word: string) => [core.TargetKind[kinds[word[1]]], Number(word[2] ?? 0)] as const;
   const events: Record<string, (word: string) => void> = {
     s: (w) => session.chooseSettings(Number(w[1]), Number(w[2]), Number(w[3])),
     k: (w) => session.pickUpSymbol(w[1] === '/' ? -1 : Number(w[1])),
-    e: (w) => session.pointerEnters(kind(w), column(w)),
-    t: (w) => session.tap(kind(w), column(w)),
-    p: (w) => session.pressCell(kind(w), column(w), w.endsWith('+')),
+    e: (w) => session.pointerEnters(...target(w)),
+    t: (w) => session.tap(...target(w)),
+    p: (w) => session.pressCell(...target(w), w.endsWith('+')),
     c: (w) => session.clickUpperDigit(Number(w[1])),
-    y: (w) => session.typeKey(kind(w), column(w), w.at(-1)!),
-    x: (w) => session.eraseCell(kind(w), column(w)),
+    y: (w) => session.typeKey(...target(w), w.at(-1)!),
+    x: (w) => session.eraseCell(...target(w)),
     M: () => session.pressMainButton(),
     R: () => session.restart(),
     W: () => session.showWorkedAnswer(),
@@ -131,7 +112,7 @@ test('random event scripts give the same views in the native and the WebAssembly
   const nativeHashes = native.stdout.trim().split('\n');
 
   const { default: createCore } = await import(pathToFileURL(`${SITE}/core.mjs`).href);
-  const core = (await createCore({ wasmBinary: readFileSync(`${SITE}/core.wasm`) })) as Core;
+  const core = (await createCore({ wasmBinary: readFileSync(`${SITE}/core.wasm`) })) as CoreModule;
   const wasmHashes = all.map((script) => replay(core, script));
 
   assert.equal(nativeHashes.length, all.length);

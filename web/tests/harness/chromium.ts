@@ -2,14 +2,12 @@
 // Debian's Chromium through the DevTools protocol. Nothing is downloaded: the
 // browser is the system's own.
 import puppeteer, { type Browser, type CDPSession, type Page } from 'puppeteer-core';
-import type { Button, PointerStep, Tab, Viewport } from './tab.js';
+import type { PointerStep, Tab, Viewport } from './tab.js';
 import { READY } from './tab.js';
 
-export const CHROMIUM = '/usr/bin/chromium';
-
-export async function launchChromium(): Promise<Browser> {
+export function launchChromium(): Promise<Browser> {
   return puppeteer.launch({
-    executablePath: CHROMIUM,
+    executablePath: '/usr/bin/chromium',
     headless: true,
     // Root may run Chromium only without its sandbox; the fonts and colours
     // must not depend on the machine's GPU.
@@ -18,19 +16,21 @@ export async function launchChromium(): Promise<Browser> {
 }
 
 export class ChromiumTab implements Tab {
-  readonly engine = 'chromium';
-  private pressed: Button | null = null;
 
-  private constructor(readonly page: Page, readonly devtools: CDPSession) {}
+  private constructor(readonly page: Page, private readonly devtools: CDPSession) {}
 
-  static async open(browser: Browser): Promise<ChromiumTab> {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
+  static async launch(): Promise<ChromiumTab> {
+    const page = await (await launchChromium()).newPage();
     return new ChromiumTab(page, await page.createCDPSession());
   }
 
+  /** Gives the page a new size, as a resized window or a turned screen does. */
+  resize(viewport: Viewport): Promise<void> {
+    return this.page.setViewport({ ...viewport, deviceScaleFactor: 1, hasTouch: true });
+  }
+
   async open(url: string, viewport: Viewport): Promise<void> {
-    await this.page.setViewport({ ...viewport, deviceScaleFactor: 1, hasTouch: true });
+    await this.resize(viewport);
     await this.page.goto(url);
     await this.page.evaluate(READY);
   }
@@ -40,25 +40,13 @@ export class ChromiumTab implements Tab {
   }
 
   async point(steps: readonly PointerStep[]): Promise<void> {
-    for (const step of steps) {
-      if (step.device === 'mouse') await this.mouse(step);
-      else await this.touch(step);
-    }
+    for (const step of steps) await (step.device === 'mouse' ? this.mouse(step) : this.touch(step));
   }
 
   private async mouse({ action, x, y, button = 'left', clicks = 1 }: PointerStep): Promise<void> {
-    if (action === 'move') {
-      await this.page.mouse.move(x, y);
-      return;
-    }
     await this.page.mouse.move(x, y);
-    if (action === 'down') {
-      this.pressed = button;
-      await this.page.mouse.down({ button, clickCount: clicks });
-    } else {
-      await this.page.mouse.up({ button: this.pressed ?? button, clickCount: clicks });
-      this.pressed = null;
-    }
+    if (action === 'down') await this.page.mouse.down({ button, clickCount: clicks });
+    if (action === 'up') await this.page.mouse.up({ button, clickCount: clicks });
   }
 
   // Through DevTools' own touch input, so the page sees a real finger:
@@ -79,7 +67,7 @@ export class ChromiumTab implements Tab {
     return Buffer.from(await this.page.screenshot({ type: 'png' }));
   }
 
-  async close(): Promise<void> {
-    await this.page.browserContext().close();
+  close(): Promise<void> {
+    return this.page.browser().close();
   }
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A child's gestures on the page, written as on the desktop: a verb and the
 // controls it acts on, by their names, "click Button3, click Edit12".
-import { fit, measure, toPage } from './layout.js';
+import { measure, placement } from './layout.js';
 import type { Button, PointerStep, Tab } from './tab.js';
+import { until } from './tab.js';
 
 // Spots of bare background, in the desktop window's pixels: where a carried
 // symbol is let go (the window, the problem and keypad panels) or kept (the
@@ -18,7 +19,10 @@ const bare: Record<string, [number, number]> = {
 export type Point = { x: number; y: number };
 
 export async function spot(tab: Tab, name: string): Promise<Point> {
-  if (name in bare) return toPage(fit(await measure(tab)), bare[name]);
+  if (name in bare) {
+    const { scale, x, y } = placement(await measure(tab));
+    return { x: x + scale * bare[name][0], y: y + scale * bare[name][1] };
+  }
   const [id, item] = name.split('.');
   const centre = await tab.evaluate<Point | null>(`(() => {
     const control = document.getElementById(${JSON.stringify(id)});
@@ -85,12 +89,8 @@ export function settle(tab: Tab): Promise<unknown> {
  * twins are read in the background, so a view lands first with the plain ones.
  */
 export async function sharpened(tab: Tab): Promise<void> {
-  await tab.evaluate(`new Promise((sharp) => {
-    const plain = () => [...document.querySelectorAll('#Form1 img')]
-      .filter((image) => getComputedStyle(image).visibility === 'visible' && /[^x]\\.bmp$/.test(image.src));
-    const check = () => (plain().length === 0 ? sharp(true) : setTimeout(check, 50));
-    check();
-  })`);
+  await tab.evaluate(until(`[...document.querySelectorAll('#Form1 img')].every((image) =>
+    getComputedStyle(image).visibility !== 'visible' || !/[^x]\\.bmp$/.test(image.src))`));
   await settle(tab);
 }
 

@@ -5,11 +5,10 @@
 // (no service worker, nothing cached) serves the site on an origin of its own.
 import { after, before, describe } from 'node:test';
 import { fileURLToPath } from 'node:url';
-import type { Browser } from 'puppeteer-core';
-import { ChromiumTab, launchChromium } from './chromium.js';
+import { ChromiumTab } from './chromium.js';
 import { serveSite, type Site } from './site.js';
 import type { Engine, Tab } from './tab.js';
-import { WebKit, WebKitTab } from './webkit.js';
+import { WebKitTab } from './webkit.js';
 
 // The tests are bundled into build/web/tests/; the project lies three up.
 export const ROOT = fileURLToPath(new URL('../../../', import.meta.url));
@@ -20,27 +19,19 @@ export interface Fixture {
   tab: Tab;
 }
 
+const launch: Record<Engine, () => Promise<Tab>> = { chromium: ChromiumTab.launch, webkit: WebKitTab.launch };
+
 /** Runs the body once per engine named, each inside its own describe(). */
 export function inEngines(engines: readonly Engine[], body: (engine: Engine, fixture: Fixture) => void): void {
   for (const engine of engines) {
     describe(engine, () => {
-      let chromium: Browser | undefined;
-      let webkit: WebKit | undefined;
       const fixture = {} as Fixture;
       before(async () => {
         fixture.site = await serveSite(SITE);
-        if (engine === 'chromium') {
-          chromium = await launchChromium();
-          fixture.tab = await ChromiumTab.open(chromium);
-        } else {
-          webkit = await WebKit.launch();
-          fixture.tab = await WebKitTab.open(webkit);
-        }
+        fixture.tab = await launch[engine]();
       });
       after(async () => {
         await fixture.tab?.close();
-        await chromium?.close();
-        await webkit?.close();
         await fixture.site?.close();
       });
       body(engine, fixture);

@@ -1,30 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built site served as a static host serves it, compressed where the
-// browser accepts gzip, on a port of its own on this machine only. Every request is recorded, so a test can tell what a
-// first visit fetched and that nothing came from elsewhere; the server can be
-// cut off to take the network away from a page already loaded.
+// browser accepts gzip, on a port of its own on this machine only. Every
+// request is recorded, so the bench can tell what a first visit fetched; the
+// server can be cut off to take the network away from a page already loaded.
 import { createServer, type Server } from 'node:http';
+import { readFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
 import { extname, join, normalize, sep } from 'node:path';
-import type { Socket } from 'node:net';
+import type { AddressInfo } from 'node:net';
 
-const contentTypes: Record<string, string> = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript; charset=utf-8',
-  '.mjs': 'text/javascript; charset=utf-8',
-  '.css': 'text/css; charset=utf-8',
-  '.json': 'application/json',
-  '.webmanifest': 'application/manifest+json',
-  '.wasm': 'application/wasm',
-  '.png': 'image/png',
-  '.bmp': 'image/bmp',
-  '.svg': 'image/svg+xml',
-  '.ico': 'image/x-icon',
-  '.wav': 'audio/wav',
-  '.woff2': 'font/woff2',
-  '.hlp': 'text/html; charset=utf-8',
-};
+// The system's table of file types by their extensions, as a static host
+// reads it.
+const contentTypes = new Map(readFileSync('/etc/mime.types', 'utf8').split('\n')
+  .filter((line) => !line.startsWith('#'))
+  .flatMap((line) => {
+    const [type, ...extensions] = line.trim().split(/\s+/);
+    return extensions.map((extension) => ['.' + extension, type] as const);
+  }));
 
 export interface Site {
   readonly origin: string;
@@ -39,7 +32,6 @@ export interface Site {
 export async function serveSite(root: string): Promise<Site> {
   const requests: string[] = [];
   const replaced = new Map<string, Buffer | null>();
-  const sockets = new Set<Socket>();
   const server: Server = createServer(async (request, response) => {
     const url = new URL(request.url ?? '/', 'http://site');
     requests.push(url.pathname + url.search);
@@ -56,26 +48,21 @@ export async function serveSite(root: string): Promise<Site> {
     const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && !/\.(woff2|png)$/.test(file);
     if (gzip) body = gzipSync(body, { level: 9 });
     response.writeHead(200, {
-      'content-type': contentTypes[extname(file)] ?? 'application/octet-stream',
+      'content-type': contentTypes.get(extname(file)) ?? 'application/octet-stream',
       'content-length': body.length,
       'cache-control': 'no-cache',
       ...(gzip ? { 'content-encoding': 'gzip' } : {}),
     }).end(body);
   });
-  server.on('connection', (socket) => {
-    sockets.add(socket);
-    socket.on('close', () => sockets.delete(socket));
-  });
   await new Promise<void>((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const address = server.address();
-  if (!address || typeof address === 'string') throw new Error('the site server has no port');
+  const { port } = server.address() as AddressInfo;
   return {
-    origin: `http://127.0.0.1:${address.port}`,
+    origin: `http://127.0.0.1:${port}`,
     requests,
     replace: (path, body) => replaced.set(path, body),
     close: () =>
       new Promise<void>((resolve) => {
-        for (const socket of sockets) socket.destroy();
+        server.closeAllConnections();
         server.close(() => resolve());
       }),
   };

@@ -3,11 +3,10 @@
 // pointer steps at places in the viewport, keys, and what the page shows read
 // back through script. Chromium and WebKit each implement it.
 export type Engine = 'chromium' | 'webkit';
-export type Device = 'mouse' | 'touch';
 export type Button = 'left' | 'middle' | 'right';
 
 export interface PointerStep {
-  device: Device;
+  device: 'mouse' | 'touch';
   /** A touch alone may be cancelled, as the browser does when the system takes the finger. */
   action: 'down' | 'move' | 'up' | 'cancel';
   x: number;
@@ -23,7 +22,6 @@ export interface Viewport {
 }
 
 export interface Tab {
-  readonly engine: Engine;
   /** Resizes the viewport, loads the address and waits for the first drawn view. */
   open(url: string, viewport: Viewport): Promise<void>;
   /** Evaluates a script expression in the page; a promise is awaited. */
@@ -34,14 +32,15 @@ export interface Tab {
   key(name: string): Promise<void>;
   /** The viewport as a PNG. */
   screenshot(): Promise<Buffer>;
+  /** Closes the page and the browser. */
   close(): Promise<void>;
 }
 
-/**
- * Resolves once the page has drawn its first view. The page's module may
- * name its promise a moment after the load event, so it is waited for.
- */
-export const READY = `new Promise((named) => {
-  const wait = () => (window.porominkaReady ? named(window.porominkaReady.then(() => true)) : setTimeout(wait, 20));
-  wait();
+/** A page script that waits until the expression holds, and answers with its value; a promise is awaited. */
+export const until = (expression: string) => `new Promise((met) => {
+  const check = () => { const value = (${expression}); value ? met(value) : setTimeout(check, 50); };
+  check();
 })`;
+
+/** The first drawn view: the page's module names its promise a moment after the load event. */
+export const READY = until('window.porominkaReady?.then(() => true)');

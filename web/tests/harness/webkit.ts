@@ -8,22 +8,21 @@ import { setTimeout as sleep } from 'node:timers/promises';
 import type { Button, PointerStep, Tab, Viewport } from './tab.js';
 import { READY } from './tab.js';
 
-export const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
-const WEBDRIVER = '/usr/bin/WebKitWebDriver';
+const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 // WebDriver's numbering of the mouse buttons and its codes of named keys.
 const buttons: Record<Button, number> = { left: 0, middle: 1, right: 2 };
+const keys: Record<string, string> = { Backspace: '\uE003', Delete: '\uE017', Enter: '\uE007' };
 // GTK's default, with a margin.
 const DOUBLE_CLICK_TIME = 600;
-const keys: Record<string, string> = { Backspace: '\uE003', Delete: '\uE017', Tab: '\uE004', Enter: '\uE007' };
+const same = (a: Viewport, b: Viewport) => a.width === b.width && a.height === b.height;
 
 async function freePort(): Promise<number> {
   const server = createServer();
   await new Promise<void>((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const address = server.address();
-  await new Promise<void>((resolve) => server.close(() => resolve()));
-  if (!address || typeof address === 'string') throw new Error('no free port');
-  return address.port;
+  const { port } = server.address() as { port: number };
+  await new Promise((resolve) => server.close(resolve));
+  return port;
 }
 
 // Starts an X server on the first free display and answers with its name.
@@ -39,52 +38,50 @@ function startDisplay(): Promise<{ process: ChildProcess; display: string }> {
   });
 }
 
-/** Xvfb and the WebDriver server, started together and stopped together. */
-export class WebKit {
-  private constructor(
-    private readonly display: ChildProcess,
-    private readonly driver: ChildProcess,
-    readonly endpoint: string,
-  ) {}
+// Stops the servers in turn, each gone before the next is asked.
+async function stop(servers: ChildProcess[]): Promise<void> {
+  for (const server of servers) {
+    if (server.exitCode !== null || server.signalCode !== null) continue;
+    const gone = new Promise((resolve) => server.once('exit', resolve));
+    server.kill();
+    await gone;
+  }
+}
 
-  static async launch(): Promise<WebKit> {
+async function command<T>(url: string, method: string, body?: unknown): Promise<T> {
+  const response = await fetch(url, {
+    method,
+    signal: AbortSignal.timeout(60_000),
+    headers: { 'content-type': 'application/json' },
+    body: body === undefined ? undefined : JSON.stringify(body),
+  });
+  const answer = (await response.json()) as { value: T & { error?: string; message?: string } };
+  if (!response.ok) throw new Error(`WebDriver ${method} ${url}: ${answer.value.error}: ${answer.value.message}`);
+  return answer.value;
+}
+
+/** A MiniBrowser window with the X server and WebDriver server behind it, all stopped together. */
+export class WebKitTab implements Tab {
+  private lastPress = 0;
+
+  private constructor(private readonly session: string, private readonly servers: ChildProcess[]) {}
+
+  static async launch(): Promise<WebKitTab> {
     const { process: display, display: name } = await startDisplay();
     const port = await freePort();
-    const driver = spawn(WEBDRIVER, [`--port=${port}`], {
+    const driver = spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`], {
       env: { ...process.env, DISPLAY: name },
       stdio: 'ignore',
     });
     const endpoint = `http://127.0.0.1:${port}`;
-    for (let attempt = 0; ; ++attempt) {
-      const ready = await fetch(`${endpoint}/status`).then((r) => r.ok, () => false);
-      if (ready) break;
+    for (let attempt = 0; !(await fetch(`${endpoint}/status`).then((r) => r.ok, () => false)); ++attempt) {
       if (attempt === 100) {
-        driver.kill();
-        display.kill();
+        await stop([driver, display]);
         throw new Error('WebKitWebDriver did not start');
       }
       await sleep(100);
     }
-    return new WebKit(display, driver, endpoint);
-  }
-
-  async close(): Promise<void> {
-    for (const child of [this.driver, this.display]) {
-      const gone = new Promise((resolve) => child.once('exit', resolve));
-      child.kill();
-      await gone;
-    }
-  }
-}
-
-export class WebKitTab implements Tab {
-  readonly engine = 'webkit';
-  private lastPress = 0;
-
-  private constructor(private readonly session: string) {}
-
-  static async open(webkit: WebKit): Promise<WebKitTab> {
-    const created = await command<{ sessionId: string }>(`${webkit.endpoint}/session`, 'POST', {
+    const created = await command<{ sessionId: string }>(`${endpoint}/session`, 'POST', {
       capabilities: {
         alwaysMatch: {
           browserName: 'MiniBrowser',
@@ -92,11 +89,16 @@ export class WebKitTab implements Tab {
         },
       },
     });
-    return new WebKitTab(`${webkit.endpoint}/session/${created.sessionId}`);
+    return new WebKitTab(`${endpoint}/session/${created.sessionId}`, [driver, display]);
   }
 
   private send<T>(path: string, method: 'GET' | 'POST' | 'DELETE', body?: unknown): Promise<T> {
     return command<T>(this.session + path, method, body);
+  }
+
+  // One input source's actions, played at once.
+  private act(source: object): Promise<unknown> {
+    return this.send('/actions', 'POST', { actions: [source] });
   }
 
   async open(url: string, viewport: Viewport): Promise<void> {
@@ -106,18 +108,14 @@ export class WebKitTab implements Tab {
     // see the change before it measures again; nothing is loaded before.
     for (let attempt = 0; ; ++attempt) {
       const inner = await this.viewport();
-      if (inner.width === viewport.width && inner.height === viewport.height) break;
+      if (same(inner, viewport)) break;
       if (attempt === 10) throw new Error(`the viewport stays ${inner.width}×${inner.height}`);
       const outer = await this.send<Viewport>('/window/rect', 'GET');
       await this.send('/window/rect', 'POST', {
         width: outer.width + viewport.width - inner.width,
         height: outer.height + viewport.height - inner.height,
       });
-      for (let wait = 0; wait < 20; ++wait) {
-        const now = await this.viewport();
-        if (now.width !== inner.width || now.height !== inner.height) break;
-        await sleep(50);
-      }
+      for (let wait = 0; wait < 20 && same(await this.viewport(), inner); ++wait) await sleep(50);
     }
     await this.send('/url', 'POST', { url });
     await this.evaluate(READY);
@@ -132,30 +130,23 @@ export class WebKitTab implements Tab {
   }
 
   async point(steps: readonly PointerStep[]): Promise<void> {
-    const actions = [];
     for (const { device, action, x, y, button = 'left', clicks = 1 } of steps) {
       // WebDriver cannot number a click: the browser counts presses that
       // follow quickly as one double click, so a single click waits until
       // the last press is past the double-click time.
-      if (action === 'down' && clicks === 1) actions.push(null);
+      if (action === 'down' && clicks === 1) await sleep(Math.max(0, this.lastPress + DOUBLE_CLICK_TIME - Date.now()));
       const move = { type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport', duration: 0 };
-      const pointer = action === 'move' ? [move] : [move, { type: action === 'down' ? 'pointerDown' : 'pointerUp', button: buttons[button] }];
-      for (const step of pointer)
-        actions.push({ type: 'pointer', id: device, parameters: { pointerType: device }, actions: [step] });
-    }
-    // One source per action keeps their order; each is sent on its own.
-    for (const source of actions) {
-      if (source) await this.send('/actions', 'POST', { actions: [source] });
-      else await sleep(Math.max(0, this.lastPress + DOUBLE_CLICK_TIME - Date.now()));
-      if (source?.actions[0].type === 'pointerDown') this.lastPress = Date.now();
+      const press = { type: action === 'down' ? 'pointerDown' : 'pointerUp', button: buttons[button] };
+      // One source per action keeps their order; each is sent on its own.
+      for (const one of action === 'move' ? [move] : [move, press])
+        await this.act({ type: 'pointer', id: device, parameters: { pointerType: device }, actions: [one] });
+      if (action === 'down') this.lastPress = Date.now();
     }
   }
 
   async key(name: string): Promise<void> {
     const value = keys[name] ?? name;
-    await this.send('/actions', 'POST', {
-      actions: [{ type: 'key', id: 'keyboard', actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] }],
-    });
+    await this.act({ type: 'key', id: 'keyboard', actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] });
   }
 
   async screenshot(): Promise<Buffer> {
@@ -163,18 +154,10 @@ export class WebKitTab implements Tab {
   }
 
   async close(): Promise<void> {
-    await this.send('', 'DELETE');
+    try {
+      await this.send('', 'DELETE');
+    } finally {
+      await stop(this.servers);
+    }
   }
-}
-
-async function command<T>(url: string, method: string, body?: unknown): Promise<T> {
-  const response = await fetch(url, {
-    method,
-    signal: AbortSignal.timeout(60_000),
-    headers: { 'content-type': 'application/json' },
-    body: body === undefined ? undefined : JSON.stringify(body),
-  });
-  const answer = (await response.json()) as { value: T & { error?: string; message?: string } };
-  if (!response.ok) throw new Error(`WebDriver ${method} ${url}: ${answer.value.error}: ${answer.value.message}`);
-  return answer.value;
 }
