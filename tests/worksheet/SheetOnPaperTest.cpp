@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // The sheet written to a PDF file and read back.
@@ -52,8 +54,11 @@ TEST(SheetOnPaper, EveryRuleRowPosedInOrderOnWholePages)
                     const ExerciseState& problem = sheet.problems[static_cast<std::size_t>(i)];
                     const QString sum = QString::number(NumberIn(problem.TopDigits)) + sign
                                       + QString::number(NumberIn(problem.BottomDigits));
-                    // Read whatever the width of its digits and signs.
-                    EXPECT_EQ(back.posed[i].second.normalized(QString::NormalizationForm_KC), sum);
+                    // Printed in full-width digits and signs, as a child writes them.
+                    const QString& posed = back.posed[i].second;
+                    EXPECT_EQ(posed.normalized(QString::NormalizationForm_KC), sum);
+                    EXPECT_TRUE(std::none_of(posed.begin(), posed.end(), [](QChar c) { return c.unicode() < 0x80; }))
+                        << posed.toStdString();
                     EXPECT_EQ(back.posed[i].first, i + 1);
                     EXPECT_EQ(back.worked[i].first, i + 1);
                 }
