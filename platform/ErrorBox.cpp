@@ -30,6 +30,6 @@ void ShowErrorBox(const QString& message)
     }
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok,
                     QApplication::activeWindow());
-    ZoomMessageText(&box);
+    box.setFont(AtProgramZoom(box.font()));
     box.exec();
 }

@@ -70,10 +70,7 @@ void HelpViewer::showPage()
     // The words the page gives no size of, and the messages told instead of
     // a page, scale with it.
     const double zoom = ProgramZoom();
-    QFont font = QApplication::font();
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * zoom);
-    browser_->setFont(font);
+    browser_->setFont(AtProgramZoom(QApplication::font()));
     browser_->document()->setDocumentMargin(documentMargin * zoom);
     browser_->setHtml(ZoomedHtml(page_, zoom));
 }

@@ -5,7 +5,6 @@
 #include "platform/WindowZoom.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QScreen>
 #include <QWidget>
 
@@ -120,14 +119,13 @@ double ProgramZoom()
     return programZoom;
 }
 
-void ZoomMessageText(QWidget* box)
+QFont AtProgramZoom(QFont font)
 {
-    QFont font = box->font();
     if (font.pixelSize() > 0)
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * programZoom))));
-    else
+    else if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * programZoom);
-    box->setFont(font);
+    return font;
 }
 
 QEvent::Type ProgramZoomChangeEvent()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QFont>
 #include <QRect>
 #include <QSize>
 
@@ -40,6 +41,7 @@ void ZoomMainWindow(QWidget* window, std::optional<double> fixedZoom);
 // screen from where it stands.
 void PlaceSecondaryWindow(QWidget* window, const QRect& outer);
 
-// A message box's words at the program's zoom, so that a child reads them at
-// the size of the windows behind it.
-void ZoomMessageText(QWidget* box);
+// Words at the program's zoom, whether their size is given in pixels or in
+// points: a message box's or the help's, read at the size of the windows
+// behind them.
+QFont AtProgramZoom(QFont font);

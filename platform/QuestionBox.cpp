@@ -29,7 +29,7 @@ bool AskYesNo(const QString& question)
                     QApplication::activeWindow());
     QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
     box.setDefaultButton(box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole));
-    ZoomMessageText(&box);
+    box.setFont(AtProgramZoom(box.font()));
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -68,7 +68,7 @@ TEST_F(WindowZoom, ContentFollowsTheWindowUnlessTheZoomIsFixed)
     ZoomMainWindow(&form, 2);
     QMessageBox box;
     const double plain = box.font().pointSizeF();
-    ZoomMessageText(&box);
+    box.setFont(AtProgramZoom(box.font()));
     EXPECT_DOUBLE_EQ(box.font().pointSizeF(), 2 * plain);
 }
 

@@ -10,8 +10,8 @@
 //
 // A finger or a pen leaves no pointer hovering: its moves are no gestures.
 // A press on a key picks the symbol up and the lift hands it over where the
-// finger leaves the screen, a cancelled touch nowhere; a touch on a cell is a tap, and so is a lift on
-// the upper digit it touched.
+// finger leaves the screen, a cancelled touch nowhere; a touch on a cell is
+// a tap, and so is a lift on the upper digit it touched.
 import type { DrillDriver } from '../core/drillDriver';
 import type { Target } from '../core/DrillCore';
 import { isCell, keySymbol, targetAt, targetOf } from './targets';
